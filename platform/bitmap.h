@@ -1,0 +1,55 @@
+#pragma once
+// A 32-bit bitmap whose pixel buffer a window can show without copying.
+// Every write widens a dirty rectangle, so the window repaints only what changed.
+#include <cstdint>
+#include <vector>
+
+#include "platform/color.h"
+
+namespace platform {
+
+struct Rect {
+  int left = 0, top = 0, right = 0, bottom = 0;  // right and bottom exclusive
+  bool Empty() const { return right <= left || bottom <= top; }
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+  Rect United(const Rect& o) const;
+  Rect Intersected(const Rect& o) const;
+  bool operator==(const Rect&) const = default;
+};
+
+class Bitmap {
+ public:
+  Bitmap() = default;
+  Bitmap(int width, int height, TColor fill = clBlack);
+
+  // Resizes; the contents become black and the whole picture dirty.
+  void SetSize(int width, int height);
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+
+  TColor Pixel(int x, int y) const { return FromPixel(pixels_[Index(x, y)]); }
+  void SetPixel(int x, int y, TColor c);  // ignores pixels outside the bitmap
+  // Fills the part of r that lies inside the bitmap.
+  void Fill(const Rect& r, TColor c);
+  // Copies src to (x, y), clipped to this bitmap.
+  void Blit(const Bitmap& src, int x, int y);
+
+  const std::uint32_t* Bits() const { return pixels_.data(); }
+  std::uint32_t* Bits() { return pixels_.data(); }
+  int BytesPerLine() const { return width_ * 4; }
+
+  Rect Bounds() const { return {0, 0, width_, height_}; }
+  const Rect& Dirty() const { return dirty_; }
+  Rect TakeDirty();
+  void MarkDirty(const Rect& r);
+
+ private:
+  std::size_t Index(int x, int y) const { return std::size_t(y) * std::size_t(width_) + std::size_t(x); }
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<std::uint32_t> pixels_;
+  Rect dirty_;
+};
+
+}  // namespace platform
