@@ -1,0 +1,14 @@
+#pragma once
+// Fault injection for the checked binary files, so tests can make a chosen system call fail
+// and see that nothing is left half-written.
+namespace platform::io_faults {
+
+enum class Op { Open, Read, Write, Rename, Close };
+
+// The n-th (1-based) future call of op fails as if the system call had set errnoValue.
+// One pending fault per operation; a new one replaces the old.
+void FailAt(Op op, int n, int errnoValue);
+// Cancels every pending fault.
+void Clear();
+
+}  // namespace platform::io_faults

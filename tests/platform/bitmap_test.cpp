@@ -1,0 +1,96 @@
+#include "platform/bitmap.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/platform/pixel_check.h"
+
+namespace platform {
+namespace {
+
+using checks::Contains;
+using checks::PatternAt;
+using checks::PatternBitmap;
+using checks::PixelsMatch;
+
+TEST(BitmapTest, NewAndResizedBitmapsAreWhollyDirty) {
+  Bitmap b(6, 4, clRed);
+  EXPECT_EQ(b.Dirty(), (Rect{0, 0, 6, 4}));
+  EXPECT_TRUE(PixelsMatch(b, [](int, int) { return clRed; }));
+
+  b.TakeDirty();
+  b.SetSize(3, 5);
+  EXPECT_EQ(b.Dirty(), (Rect{0, 0, 3, 5}));
+  EXPECT_TRUE(PixelsMatch(b, [](int, int) { return clBlack; }));
+}
+
+TEST(BitmapTest, WritesWidenTheDirtyRectangleAndTakeDirtyClearsIt) {
+  Bitmap b(20, 10);
+  EXPECT_EQ(b.TakeDirty(), (Rect{0, 0, 20, 10}));
+  EXPECT_TRUE(b.Dirty().Empty());
+
+  b.SetPixel(3, 4, clRed);
+  EXPECT_EQ(b.Dirty(), (Rect{3, 4, 4, 5}));
+  b.SetPixel(10, 2, clRed);
+  EXPECT_EQ(b.Dirty(), (Rect{3, 2, 11, 5}));
+
+  // Writes that miss the bitmap leave the dirty rectangle alone; a fill counts only its visible part.
+  b.SetPixel(-1, 4, clRed);
+  b.SetPixel(20, 4, clRed);
+  b.Fill({30, 0, 40, 5}, clRed);
+  EXPECT_EQ(b.Dirty(), (Rect{3, 2, 11, 5}));
+  b.Fill({15, -5, 25, 1}, clRed);
+  EXPECT_EQ(b.Dirty(), (Rect{3, 0, 20, 5}));
+
+  EXPECT_EQ(b.TakeDirty(), (Rect{3, 0, 20, 5}));
+  EXPECT_TRUE(b.TakeDirty().Empty());
+  b.SetPixel(0, 9, clRed);
+  EXPECT_EQ(b.TakeDirty(), (Rect{0, 9, 1, 10}));
+}
+
+TEST(BitmapTest, FillPaintsOnlyTheVisiblePartOfTheRectangle) {
+  Bitmap b = PatternBitmap(8, 6);
+  const Rect r{-2, 3, 4, 9};
+  b.Fill(r, clRed);
+  EXPECT_TRUE(PixelsMatch(b, [&](int x, int y) { return Contains(r, x, y) ? clRed : PatternAt(x, y); }));
+  EXPECT_EQ(b.Dirty(), (Rect{0, 3, 4, 6}));
+}
+
+TEST(BitmapTest, BlitCopiesTheOverlapOnly) {
+  const Bitmap src = PatternBitmap(5, 4);
+  struct Case {
+    int x, y;
+    Rect visible;
+  };
+  const Case cases[] = {
+      {2, 1, {2, 1, 7, 5}},     // wholly inside
+      {-3, -2, {0, 0, 2, 2}},   // off the top-left corner
+      {8, 5, {8, 5, 10, 7}},    // off the bottom-right corner
+      {-1, 3, {0, 3, 4, 7}},    // off the left, reaching the bottom
+      {10, 0, {}},              // just right of the bitmap
+      {0, -4, {}},              // just above the bitmap
+      {-20, -20, {}},           // far away
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "blit at (" << c.x << ", " << c.y << ")");
+    Bitmap dst(10, 7, clBoard);
+    dst.TakeDirty();
+    dst.Blit(src, c.x, c.y);
+    EXPECT_TRUE(PixelsMatch(dst, [&](int x, int y) {
+      return Contains(c.visible, x, y) ? src.Pixel(x - c.x, y - c.y) : clBoard;
+    }));
+    EXPECT_EQ(dst.Dirty(), c.visible);
+  }
+}
+
+TEST(BitmapTest, RectUnionAndIntersectionIgnoreEmptyRectangles) {
+  const Rect a{1, 2, 5, 6};
+  const Rect empty{7, 7, 7, 9};
+  EXPECT_EQ(a.United(empty), a);
+  EXPECT_EQ(empty.United(a), a);
+  EXPECT_EQ(a.United({4, 0, 9, 3}), (Rect{1, 0, 9, 6}));
+  EXPECT_EQ(a.Intersected({4, 0, 9, 3}), (Rect{4, 2, 5, 3}));
+  EXPECT_TRUE(a.Intersected({5, 2, 9, 6}).Empty());  // touching edges share no pixel
+}
+
+}  // namespace
+}  // namespace platform
