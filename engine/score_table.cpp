@@ -203,8 +203,9 @@ TScoreTable LoadScoreTable(const std::string& path) {
     defaults.fill(DefaultScoreRecord());
     platform::WriteFileAtomically(path, [&](platform::BinaryFile& f) { WriteRecords(f, defaults); });
   }
-  // Opened for writing as well, so that a read-only score file is reported at start-up.
-  platform::BinaryFile file(path, platform::BinaryFile::Mode::ReadWrite);
+  // Opened for reading only: a read-only table is still shown. Writing it back goes through
+  // a new file renamed over this one.
+  platform::BinaryFile file(path, platform::BinaryFile::Mode::Read);
   TScoreTable table;
   for (TScoreRecord& record : table) {
     TScoreRecord::Bytes bytes;

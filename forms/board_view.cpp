@@ -1,0 +1,41 @@
+#include "forms/board_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "forms/bitmap_image.h"
+
+namespace forms {
+
+BoardView::BoardView(platform::Bitmap& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoardView::ShowChanges(bool now) {
+  const QRect changed = ToQRect(picture_.TakeDirty());
+  if (changed.isEmpty()) return;
+  if (now) repaint(changed);
+  else update(changed);
+}
+
+void BoardView::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const QRect area = event->rect();
+  painter.drawImage(area.topLeft(), WrapBitmap(picture_), area);
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event) {
+  if (OnMouseDown) OnMouseDown(event->position().toPoint().x(), event->position().toPoint().y());
+}
+
+BackgroundView::BackgroundView(QImage picture, QWidget* parent) : QWidget(parent), picture_(std::move(picture)) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BackgroundView::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.fillRect(event->rect(), palette().window());
+  painter.drawImage(event->rect().topLeft(), picture_, event->rect());
+}
+
+}  // namespace forms
