@@ -18,6 +18,7 @@
 #include "forms/application.h"
 #include "forms/artwork.h"
 #include "forms/board_view.h"
+#include "forms/control_placement.h"
 #include "forms/fonts.h"
 #include "forms/program_folder.h"
 #include "forms/status_bar_widget.h"
@@ -195,6 +196,14 @@ void TForm1::closeEvent(QCloseEvent* event) {
   if (pauseLoop_) pauseLoop_->quit();
   event->accept();
   QCoreApplication::quit();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (placed_) return;
+  placed_ = true;  // centred on the screen when first shown
+  adjustSize();
+  CentreOnScreen(this);
 }
 
 void TForm1::Exit1Click() { close(); }

@@ -102,6 +102,7 @@ class TForm1 : public QMainWindow, public engine::BoardHost {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void FormCreate();
@@ -120,6 +121,7 @@ class TForm1 : public QMainWindow, public engine::BoardHost {
   QEventLoop* pauseLoop_ = nullptr;
   bool scoreFileUnreadable_ = false;
   bool closing_ = false;
+  bool placed_ = false;
 };
 
 }  // namespace forms

@@ -1,12 +1,11 @@
 #include "forms/turn_indicator_window.h"
 
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 
 #include "engine/play_plane.h"
 #include "engine/status.h"
 #include "forms/bitmap_image.h"
+#include "forms/control_placement.h"
 #include "forms/main_window.h"
 #include "forms/windows.h"
 
@@ -42,8 +41,7 @@ void TForm4::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!placed_) {  // centred on the screen when first shown
     placed_ = true;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-      move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(this);
   }
   engine::GameState& game = Form1->Game();
   if (game.Plane) engine::DrawIndicator(game, game.Plane->FPlayer);
