@@ -5,6 +5,7 @@
 #include "engine/play_plane.h"
 #include "forms/board_view.h"
 #include "forms/status_bar_widget.h"
+#include "forms/turn_indicator_window.h"
 #include "window_fixture.h"
 
 using forms::Form1;
@@ -112,4 +113,31 @@ TEST_F(MainWindowTest, TheGameLoopRunsFromCreation) {
   EXPECT_EQ(Form1->Timer2.interval(), 100);
   EXPECT_FALSE(Form1->Timer3.isActive());
   EXPECT_TRUE(Form1->ComputerPlays);
+}
+
+TEST_F(MainWindowTest, LargePlayerTurnShowsAndHidesTheIndicatorWithoutDisablingAnything) {
+  QWidget* indicator = forms::Form4;
+  Form1->Largeplayerturn1Click();
+  EXPECT_TRUE(Form1->Largeplayerturn1->isChecked());
+  EXPECT_TRUE(indicator->isVisible());
+  EXPECT_TRUE(Form1->isEnabled());
+  Form1->Largeplayerturn1Click();
+  EXPECT_FALSE(Form1->Largeplayerturn1->isChecked());
+  EXPECT_FALSE(indicator->isVisible());
+  EXPECT_TRUE(Form1->isEnabled());
+}
+
+TEST_F(MainWindowTest, TheIndicatorShownLateShowsThePlayerToMove) {
+  Form1->ComputerPlays = false;
+  GrowIn(*this);
+  QTest::mousePress(Form1->Image2, Qt::LeftButton, {}, QPoint(10, 10));
+  QTest::mousePress(Form1->Image2, Qt::LeftButton, {}, QPoint(40, 40));
+  GrowIn(*this);  // Blue's turn ends: Green is to move
+  auto& picture = Form1->IndicatorPicture();
+  picture.Fill(picture.Bounds(), platform::clBlack);  // whatever it showed before
+  Form1->Largeplayerturn1Click();
+  const platform::Bitmap& green = Form1->Lists().ImageList4.Frame(engine::kGreen);
+  for (int y = 0; y < 64; y += 7)
+    for (int x = 0; x < 64; x += 7) ASSERT_EQ(picture.Pixel(x, y), green.Pixel(x, y)) << x << "," << y;
+  EXPECT_EQ(Form1->StatusBar2Model().Color(), platform::clGreenToMove);
 }
