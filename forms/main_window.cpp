@@ -161,9 +161,15 @@ void TForm1::ComputerMove() {
   pauseLoop_ = nullptr;
   Timer3.stop();
 
-  // The window may have closed (no board), or a new or loaded game replaced the position.
-  if (closing_ || !game_.Plane || !game_.Plane->OnBoard(choice->Target.X, choice->Target.Y)) return;
-  game_.Plane->Click(choice->Target.X, choice->Target.Y);
+  // The window may have closed (no board), or a new or loaded game may have replaced the
+  // position: the move goes on only while the computer's selection still stands, so that a
+  // stale click never lands on a freed board or selects a bubble of Blue's.
+  if (closing_ || !game_.Plane) return;
+  engine::TPlayPlane& board = *game_.Plane;
+  if (!board.FSelected || board.FPlayer != engine::kGreen || board.FSelX != choice->From.X ||
+      board.FSelY != choice->From.Y)
+    return;
+  board.Click(choice->Target.X, choice->Target.Y);
   RepaintBoard();
 }
 

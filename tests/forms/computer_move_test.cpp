@@ -79,16 +79,25 @@ TEST_F(ComputerMoveTest, ClosingTheWindowDuringThePauseAbandonsTheMove) {
   EXPECT_EQ(exitQuestions.size(), 1);
 }
 
-TEST_F(ComputerMoveTest, ANewGameDuringThePauseTakesTheSecondClickOnTheNewBoard) {
+TEST_F(ComputerMoveTest, ANewGameDuringThePauseAbandonsTheComputersMove) {
   BlueMoves();
   engine::TPlayPlane* board = Form1->Game().Plane.get();
-  QTimer::singleShot(200, [] { Form1->Game().Plane->Restart(5, 5); });
+  // A new 19 × 12 game, with Blue bubbles (that can move) wherever the computer could have
+  // aimed on the old 7 × 7 board.
+  QTimer::singleShot(200, [board] {
+    board->Restart(19, 12);
+    for (int x = 0; x <= 6; ++x)
+      for (int y = 0; y <= 6; ++y)
+        if (!board->BubbleAt(x, y)) {
+          auto bubble = std::make_unique<engine::TBubble>(*board, x, y, engine::kBlue, false);
+          bubble->Settle();
+          board->PutBubble(std::move(bubble));
+        }
+  });
   RunUntilBlueToMove();
-  // The same board object, rebuilt: Blue to move and no Green bubble placed by the computer.
   EXPECT_EQ(Form1->Game().Plane.get(), board);
-  EXPECT_EQ(board->FSizeX, 5);
   EXPECT_EQ(board->FPlayer, engine::kBlue);
-  int bubbles = 0;
-  for (const auto& b : board->FCells) bubbles += b ? 1 : 0;
-  EXPECT_EQ(bubbles, 4);
+  EXPECT_FALSE(board->FSelected);  // the stale click selected nothing of Blue's
+  EXPECT_FALSE(Form1->Game().TurnFinished);
+  EXPECT_FALSE(Form1->ComputerBusy);
 }
