@@ -8,11 +8,12 @@ work="$(mktemp -d)"
 trap 'kill $game_pid $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
 game_pid=""; xvfb_pid=""
 
-display_number=$(( 50 + RANDOM % 400 ))
-Xvfb ":$display_number" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and writes its number once it accepts connections.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-export DISPLAY=":$display_number"
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
 
 # A copy of the program in a folder of its own, so its score file stays there.
 cp "$game" "$work/kalmex-bubbles"
@@ -28,12 +29,12 @@ window_of_width() {  # prints the id of the visible "Kalmex Bubbles" window of t
 }
 
 chooser=""
-for _ in $(seq 100); do chooser=$(window_of_width 176) && break; sleep 0.1; done
+for _ in $(seq 300); do chooser=$(window_of_width 176) && break; sleep 0.1; done
 [ -n "$chooser" ] || { echo "the language chooser did not appear"; cat "$work/game.log"; exit 1; }
 xdotool mousemove --window "$chooser" 47 72 click 1   # its OK button
 
 main=""
-for _ in $(seq 100); do main=$(window_of_width 632) && break; sleep 0.1; done
+for _ in $(seq 300); do main=$(window_of_width 632) && break; sleep 0.1; done
 [ -n "$main" ] || { echo "the main window did not appear"; cat "$work/game.log"; exit 1; }
 sleep 1  # the starting bubbles grow in
 import -window root "$work/screen.png"
