@@ -10,6 +10,7 @@
 #include "engine/board_host.h"
 #include "engine/game_state.h"
 #include "engine/score_table.h"
+#include "forms/tick_log.h"
 
 class QAction;
 class QEventLoop;
@@ -122,6 +123,7 @@ class TForm1 : public QMainWindow, public engine::BoardHost {
   bool scoreFileUnreadable_ = false;
   bool closing_ = false;
   bool placed_ = false;
+  TickLog tickLog_;
 };
 
 }  // namespace forms

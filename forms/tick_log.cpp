@@ -1,0 +1,20 @@
+#include "forms/tick_log.h"
+
+#include <cstdlib>
+#include <fstream>
+
+namespace forms {
+
+TickLog::TickLog() {
+  if (const char* path = std::getenv("KB_TICK_LOG")) path_ = path;
+  if (!path_.empty()) marks_.reserve(1 << 16);
+}
+
+TickLog::~TickLog() {
+  if (path_.empty()) return;
+  std::ofstream out(path_);
+  for (const auto& mark : marks_)
+    out << std::chrono::duration_cast<std::chrono::microseconds>(mark.time_since_epoch()).count() << '\n';
+}
+
+}  // namespace forms
