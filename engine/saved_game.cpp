@@ -53,7 +53,13 @@ void WriteSavedGame(const std::string& path, const SavedGame& saved) {
 }
 
 SavedGameOrRefusal ReadSavedGame(const std::string& path) {
-  platform::BinaryFile f(path, platform::BinaryFile::Mode::Read);
+  // One byte past the longest saved game is enough to refuse any longer file for its length.
+  constexpr std::size_t kLongestFile = std::size_t(kSaveHeaderBytes) + 4 * std::size_t(kMaxSizeX * kMaxSizeY);
+  return ParseSavedGame(platform::ReadFileStart(path, kLongestFile + 1));
+}
+
+SavedGameOrRefusal ParseSavedGame(std::string_view bytes) {
+  platform::ByteReader f(bytes);
 
   // A file that ends inside the header text or the sizes is a read error, not a refusal.
   std::array<char, kSaveHeader.size()> header;
@@ -74,7 +80,6 @@ SavedGameOrRefusal ReadSavedGame(const std::string& path) {
 
   saved.Codes.resize(std::size_t(saved.Columns) * std::size_t(saved.Rows));
   for (std::int32_t& code : saved.Codes) code = f.ReadInt32();
-  f.Close();
   return saved;
 }
 

@@ -51,6 +51,8 @@ void WriteSavedGame(const std::string& path, const SavedGame& saved);
 // or the two sizes ("Read beyond end of file"); refuses a wrong header, sizes outside
 // 3…19 × 3…12, a length other than 40 + 4 × columns × rows, or an unknown player code.
 SavedGameOrRefusal ReadSavedGame(const std::string& path);
+// The same checks on a whole file's bytes; ReadSavedGame reads the file and hands them here.
+SavedGameOrRefusal ParseSavedGame(std::string_view bytes);
 
 // Replaces the game's board with a new one holding the saved position; every bubble grows in
 // and turns nothing. A pending end of turn or game over of the replaced board is dropped.

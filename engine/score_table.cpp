@@ -205,14 +205,17 @@ TScoreTable LoadScoreTable(const std::string& path) {
   }
   // Opened for reading only: a read-only table is still shown. Writing it back goes through
   // a new file renamed over this one.
-  platform::BinaryFile file(path, platform::BinaryFile::Mode::Read);
+  return ParseScoreTable(platform::ReadFileStart(path, std::size_t(kScoreSlots) * kScoreRecordBytes));
+}
+
+TScoreTable ParseScoreTable(std::string_view bytes) {
+  platform::ByteReader reader(bytes);
   TScoreTable table;
   for (TScoreRecord& record : table) {
-    TScoreRecord::Bytes bytes;
-    file.Read(bytes.data(), bytes.size());
-    record = TScoreRecord::FromBytes(bytes);
+    TScoreRecord::Bytes recordBytes;
+    reader.Read(recordBytes.data(), recordBytes.size());
+    record = TScoreRecord::FromBytes(recordBytes);
   }
-  file.Close();
   return table;
 }
 

@@ -52,6 +52,9 @@ void SortScoreTable(TScoreTable& table);
 // the first eleven records. Throws platform::EInOutError ("Read beyond end of file" for a
 // file shorter than 286 bytes).
 TScoreTable LoadScoreTable(const std::string& path);
+// The table held by the first 286 bytes of a score file's contents; fewer bytes throw
+// platform::EInOutError ("Read beyond end of file"). LoadScoreTable reads through this.
+TScoreTable ParseScoreTable(std::string_view bytes);
 // Sorts the table, then replaces the file with its eleven records in one step: a failed
 // write leaves the previous file as it was. Throws platform::EInOutError.
 void SaveScoreTable(TScoreTable& table, const std::string& path);

@@ -7,6 +7,7 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 
 #include "platform/io_faults.h"
 
@@ -143,6 +144,12 @@ off_t BytesLeft(int fd) {
   return st.st_size > position ? st.st_size - position : 0;
 }
 
+std::int32_t DecodeInt32(const unsigned char* b) {
+  const std::uint32_t u = std::uint32_t(b[0]) | (std::uint32_t(b[1]) << 8) | (std::uint32_t(b[2]) << 16) |
+                          (std::uint32_t(b[3]) << 24);
+  return std::int32_t(u);
+}
+
 }  // namespace
 
 BinaryFile::~BinaryFile() {
@@ -196,12 +203,24 @@ void BinaryFile::Write(const void* buffer, std::size_t count) {
   }
 }
 
+std::size_t BinaryFile::ReadSome(void* buffer, std::size_t count) {
+  if (!IsOpen()) Fail(kFileNotOpen);
+  auto* out = static_cast<unsigned char*>(buffer);
+  std::size_t done = 0;
+  while (done < count) {
+    const ssize_t n = SysRead(fd_, out + done, count - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) Fail(CodeFor(errno, path_, kDiskRead));
+    if (n == 0) break;
+    done += std::size_t(n);
+  }
+  return done;
+}
+
 std::int32_t BinaryFile::ReadInt32() {
   unsigned char b[4];
   Read(b, sizeof b);
-  const std::uint32_t u = std::uint32_t(b[0]) | (std::uint32_t(b[1]) << 8) | (std::uint32_t(b[2]) << 16) |
-                          (std::uint32_t(b[3]) << 24);
-  return std::int32_t(u);
+  return DecodeInt32(b);
 }
 
 void BinaryFile::WriteInt32(std::int32_t value) {
@@ -255,6 +274,26 @@ std::string ReadWholeFile(const std::string& path) {
   f.Read(contents.data(), contents.size());
   f.Close();
   return contents;
+}
+
+std::string ReadFileStart(const std::string& path, std::size_t maxBytes) {
+  BinaryFile f(path, BinaryFile::Mode::Read);
+  std::string contents(maxBytes, '\0');
+  contents.resize(f.ReadSome(contents.data(), contents.size()));
+  f.Close();
+  return contents;
+}
+
+void ByteReader::Read(void* buffer, std::size_t count) {
+  if (bytes_.size() - position_ < count) Fail(kReadBeyondEnd);
+  if (count > 0) std::memcpy(buffer, bytes_.data() + position_, count);
+  position_ += count;
+}
+
+std::int32_t ByteReader::ReadInt32() {
+  unsigned char b[4];
+  Read(b, sizeof b);
+  return DecodeInt32(b);
 }
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/io_error.h"
 
@@ -22,6 +23,8 @@ class BinaryFile {
 
   void Open(const std::string& path, Mode mode);
   void Read(void* buffer, std::size_t count);
+  // Reads until count bytes are in or the file ends; returns how many came.
+  std::size_t ReadSome(void* buffer, std::size_t count);
   void Write(const void* buffer, std::size_t count);
   std::int32_t ReadInt32();   // little-endian
   void WriteInt32(std::int32_t value);
@@ -62,5 +65,22 @@ void WriteFileAtomically(const std::string& path, Writer&& writer) {
 
 // The whole contents of a file; throws EInOutError.
 std::string ReadWholeFile(const std::string& path);
+// The first bytes of a file, at most maxBytes, fewer when it is shorter; throws EInOutError.
+std::string ReadFileStart(const std::string& path, std::size_t maxBytes);
+
+// Reads a file's bytes already in memory by the rules of BinaryFile, so that a format is
+// parsed by one piece of code whether its bytes come from disk or elsewhere: a read that
+// would pass the end throws "Read beyond end of file" and takes nothing.
+class ByteReader {
+ public:
+  explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
+  void Read(void* buffer, std::size_t count);
+  std::int32_t ReadInt32();  // little-endian
+  std::uint64_t Size() const { return bytes_.size(); }
+
+ private:
+  std::string_view bytes_;
+  std::size_t position_ = 0;
+};
 
 }  // namespace platform

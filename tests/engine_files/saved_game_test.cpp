@@ -214,6 +214,10 @@ TEST(SavedGameFile, BadFilesAreReadErrorsOrRefused) {
       {"a letter in the wrong case", changed(0, "k"), false, nullptr, Refusal::WrongHeader},
       {"one byte appended", good + '\0', false, nullptr, Refusal::WrongLength},
       {"one byte removed", good.substr(0, good.size() - 1), false, nullptr, Refusal::WrongLength},
+      // Reading stops one byte past the longest saved game; that byte still counts.
+      {"19 x 12, one byte appended", FileBytes(1900, 1200, kBlueToMove, 200, 228) + '\0', false, nullptr,
+       Refusal::WrongLength},
+      {"19 x 12, far too long", FileBytes(1900, 1200, kBlueToMove, 200, 5000), false, nullptr, Refusal::WrongLength},
       {"negative sizes", FileBytes(-700, -700, kBlueToMove, 200, 49), false, nullptr, Refusal::SizeOutOfRange},
       {"zero sizes", FileBytes(0, 0, kBlueToMove, 200, 0), false, nullptr, Refusal::SizeOutOfRange},
       {"sizes below 100", FileBytes(99, 700, kBlueToMove, 200, 0), false, nullptr, Refusal::SizeOutOfRange},

@@ -270,6 +270,39 @@ TEST_F(BinaryFileTest, ReadWholeFileReturnsEveryByte) {
   ExpectIoError([&] { ReadWholeFile(PathOf("missing")); }, 2, "File not found");
 }
 
+TEST_F(BinaryFileTest, ReadFileStartStopsAtTheLimitOrTheEnd) {
+  Put("data", "0123456789");
+  const struct {
+    std::size_t limit;
+    const char* expected;
+  } cases[] = {{0, ""}, {4, "0123"}, {10, "0123456789"}, {11, "0123456789"}, {1000, "0123456789"}};
+  for (const auto& c : cases) EXPECT_EQ(ReadFileStart(PathOf("data"), c.limit), c.expected) << c.limit;
+  ExpectIoError([&] { ReadFileStart(PathOf("missing"), 4); }, 2, "File not found");
+  fs::create_directory(PathOf("folder"));
+  ExpectIoError([&] { ReadFileStart(PathOf("folder"), 4); }, 5, "File access denied");
+  io_faults::FailAt(Op::Read, 1, EIO);
+  ExpectIoError([&] { ReadFileStart(PathOf("data"), 4); }, 100, "Disk read error");
+}
+
+TEST_F(BinaryFileTest, ByteReaderReadsLikeAFile) {
+  // The same bytes and reads as ReadPastTheEndReadsNothing, from memory.
+  ByteReader r(std::string_view("abcdef"));
+  char buf[8] = {};
+  r.Read(buf, 4);
+  ExpectIoError([&] { r.ReadInt32(); }, 38, "Read beyond end of file");
+  ExpectIoError([&] { r.Read(buf, 3); }, 38, "Read beyond end of file");
+  r.Read(buf, 2);
+  EXPECT_EQ(std::string(buf, 2), "ef");
+  ExpectIoError([&] { r.Read(buf, 1); }, 38, "Read beyond end of file");
+  EXPECT_EQ(r.Size(), 6u);
+
+  ByteReader numbers(std::string_view("\x01\x00\x00\x00\xFE\xFF\xFF\xFF", 8));
+  EXPECT_EQ(numbers.ReadInt32(), 1);
+  EXPECT_EQ(numbers.ReadInt32(), -2);
+  ByteReader empty{std::string_view()};
+  ExpectIoError([&] { empty.ReadInt32(); }, 38, "Read beyond end of file");
+}
+
 void WriteNewContents(BinaryFile& f) {
   f.Write("new ", 4);
   f.WriteInt32(42);
