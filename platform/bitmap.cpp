@@ -29,6 +29,7 @@ void Bitmap::SetSize(int width, int height) {
 
 void Bitmap::SetPixel(int x, int y, TColor c) {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+  if (pixels_[Index(x, y)] == ToPixel(c)) return;
   pixels_[Index(x, y)] = ToPixel(c);
   MarkDirty({x, y, x + 1, y + 1});
 }
@@ -38,9 +39,11 @@ void Bitmap::Fill(const Rect& r, TColor c) {
   if (clip.Empty()) return;
   const std::uint32_t p = ToPixel(c);
   for (int y = clip.top; y < clip.bottom; ++y) {
-    std::fill_n(pixels_.begin() + std::ptrdiff_t(Index(clip.left, y)), clip.Width(), p);
+    const auto row = pixels_.begin() + std::ptrdiff_t(Index(clip.left, y));
+    if (std::all_of(row, row + clip.Width(), [p](std::uint32_t q) { return q == p; })) continue;
+    std::fill_n(row, clip.Width(), p);
+    MarkDirty({clip.left, y, clip.right, y + 1});
   }
-  MarkDirty(clip);
 }
 
 void Bitmap::Blit(const Bitmap& src, int x, int y) {
@@ -48,9 +51,11 @@ void Bitmap::Blit(const Bitmap& src, int x, int y) {
   if (clip.Empty()) return;
   for (int row = clip.top; row < clip.bottom; ++row) {
     const auto from = src.pixels_.begin() + std::ptrdiff_t(src.Index(clip.left - x, row - y));
-    std::copy_n(from, clip.Width(), pixels_.begin() + std::ptrdiff_t(Index(clip.left, row)));
+    const auto to = pixels_.begin() + std::ptrdiff_t(Index(clip.left, row));
+    if (std::equal(from, from + clip.Width(), to)) continue;
+    std::copy_n(from, clip.Width(), to);
+    MarkDirty({clip.left, row, clip.right, row + 1});
   }
-  MarkDirty(clip);
 }
 
 Rect Bitmap::TakeDirty() {

@@ -1,6 +1,7 @@
 #pragma once
 // A 32-bit bitmap whose pixel buffer a window can show without copying.
-// Every write widens a dirty rectangle, so the window repaints only what changed.
+// Every write that changes a pixel widens a dirty rectangle, so the window repaints only what
+// really changed: drawing the same picture again leaves nothing to repaint.
 #include <cstdint>
 #include <vector>
 

@@ -94,3 +94,24 @@ TEST(BitmapTest, RectUnionAndIntersectionIgnoreEmptyRectangles) {
 
 }  // namespace
 }  // namespace platform
+
+namespace platform {
+namespace {
+
+TEST(BitmapTest, DrawingWhatIsAlreadyThereLeavesNothingToRepaint) {
+  Bitmap b(10, 8, clBoard);
+  Bitmap frame(4, 3, clRed);
+  b.Blit(frame, 2, 2);
+  b.TakeDirty();
+  b.Blit(frame, 2, 2);
+  b.Fill({2, 2, 6, 5}, clRed);
+  b.SetPixel(3, 3, clRed);
+  EXPECT_TRUE(b.Dirty().Empty());
+  // A change marks only the rows it touched.
+  frame.SetPixel(1, 1, clBlack);
+  b.Blit(frame, 2, 2);
+  EXPECT_EQ(b.Dirty(), (Rect{2, 3, 6, 4}));
+}
+
+}  // namespace
+}  // namespace platform
