@@ -254,8 +254,9 @@ void TForm1::ShowGameOver() {
 }
 
 std::string TForm1::ScoreFilePath() const {
-  // Anchored to the program's folder, whatever the current directory has become since.
-  return ProgramFile(QStringLiteral("Score.dat"));
+  // Beside the program, or in the user's data folder for an installed copy; never relative to
+  // whatever the current directory has become since.
+  return UserFile(QStringLiteral("Score.dat"));
 }
 
 void TForm1::LoadScores() {

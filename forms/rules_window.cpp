@@ -53,7 +53,7 @@ TForm5::TForm5(QWidget* parent) : QWidget(parent, Qt::Window | kNoBorderIcons) {
 }
 
 void TForm5::LoadMemo(const QString& fileName) {
-  Memo1->setPlainText(DecodeRulesText(platform::ReadWholeFile(ProgramFile(fileName))));
+  Memo1->setPlainText(DecodeRulesText(platform::ReadWholeFile(DataFile(fileName))));
 }
 
 void TForm5::FormShow() {

@@ -14,7 +14,8 @@ namespace {
 const QString kFilter = QStringLiteral("KalmexBubbles Save File (*.kbsf)");
 
 std::string AskFileName(QWidget* parent, QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(parent, QString(), QDir::currentPath(), kFilter);
+  // Opens beside the program, or in the documents folder for an installed copy.
+  QFileDialog dialog(parent, QString(), SavedGamesFolder(), kFilter);
   dialog.setAcceptMode(mode);
   dialog.setDefaultSuffix(QStringLiteral("kbsf"));
   dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
