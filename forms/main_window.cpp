@@ -119,7 +119,7 @@ void TForm1::BuildClient() {
 
 // The game loop.
 void TForm1::Timer1Timer() {
-  tickLog_.Mark();
+  tickLog_.Mark(!game_.AllIdle);
   if (!game_.Plane || ComputerBusy) return;
   game_.Plane->Tick();
   Image2->ShowChanges(false);

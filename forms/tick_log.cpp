@@ -13,8 +13,9 @@ TickLog::TickLog() {
 TickLog::~TickLog() {
   if (path_.empty()) return;
   std::ofstream out(path_);
-  for (const auto& mark : marks_)
-    out << std::chrono::duration_cast<std::chrono::microseconds>(mark.time_since_epoch()).count() << '\n';
+  for (const Entry& e : marks_)
+    out << std::chrono::duration_cast<std::chrono::microseconds>(e.time.time_since_epoch()).count() << ' '
+        << (e.animating ? 1 : 0) << '\n';
 }
 
 }  // namespace forms
