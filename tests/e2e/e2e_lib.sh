@@ -124,10 +124,12 @@ choose_language() {
   wait_window '^Kalmex Bubbles$' 632
 }
 
-# Whether the board rests with Blue to move: nothing hatched, no bubble between two colours.
+# Whether Blue may move: the status bar shows Blue, nothing is hatched, no bubble is between two
+# colours, and Blue has a move on the screen (bubbles that are still growing in may not show
+# yet; when Blue has no move at all, the game-over window comes instead).
 blue_to_move() {
   read_board "$main" "$columns" "$rows"
-  [ "$FOUND" = 1 ] && [ "$TURN" = blue ] && [ "$UNSURE" = 0 ] && [ "$HATCHED" = 0 ]
+  [ "$FOUND" = 1 ] && [ "$TURN" = blue ] && [ "$UNSURE" = 0 ] && [ "$HATCHED" = 0 ] && [ -n "$MOVE" ]
 }
 
 # wait_blue_turn: until Blue may move (status 0) or the game is over (status 1); 30 s at most.
