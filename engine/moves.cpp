@@ -47,6 +47,10 @@ void TPlayPlane::Click(int X, int Y) {
   if (adjacent == 0) selected->StartVanish();
   SwitchPlayer();
   Game().TurnFinished = true;
+  // The new bubble grows from now on: until a tick finds the board at rest again, no click
+  // may reach it. Without this a click arriving before the next tick would still pass, and
+  // could select a bubble that the growing one is about to capture.
+  Game().AllIdle = false;
 }
 
 void TPlayPlane::PlaceBubble(int X, int Y) {

@@ -129,6 +129,7 @@ TEST(TurnCycle, CloneHandsTheMoveOverAtOnceAndTheTurnEndsWhenTheNewBubbleHasGrow
   g.board().Click(1, 1);
   EXPECT_EQ(g.board().FPlayer, kGreen);
   EXPECT_TRUE(g.game.TurnFinished);
+  EXPECT_FALSE(g.game.AllIdle);  // the board no longer rests, before any tick
   EXPECT_FALSE(g.board().FSelected);
   ASSERT_NE(g.at(1, 1), nullptr);
   EXPECT_EQ(g.at(1, 1)->FOwner, kBlue);
