@@ -135,6 +135,9 @@ void TForm1::Timer3Timer() {
 
 void TForm1::Image2MouseDown(int X, int Y) {
   if (!game_.Plane || !game_.AllIdle || ComputerBusy) return;
+  // While a button is held the board keeps the mouse, so a second button pressed after the
+  // pointer left it arrives here from outside the picture, where no cell of the board lies.
+  if (X < 0 || Y < 0 || X >= picture_.Width() || Y >= picture_.Height()) return;
   const engine::Cell cell = engine::PixelToCell(X, Y);
   game_.Plane->Click(cell.X, cell.Y);
 }

@@ -81,6 +81,48 @@ TEST_F(MainWindowTest, PressesDuringAnimationsAreIgnored) {
   EXPECT_FALSE(Form1->Game().Plane->FSelected);
 }
 
+TEST_F(MainWindowTest, APressRightAfterAMoveWaitsForTheBoardToRestAgain) {
+  // A press between a move and the next tick used to pass: Green could select the bubble that
+  // Blue's new bubble was about to capture, and then move Blue's bubble from it.
+  Form1->ComputerPlays = false;
+  Form1->Game().Plane->Restart(3, 3);  // Blue (0, 0) and (2, 2), Green (2, 0) and (0, 2)
+  GrowIn(*this);
+  auto& board = *Form1->Game().Plane;
+  const auto press = [](int x, int y) { QTest::mousePress(Form1->Image2, Qt::LeftButton, {}, QPoint(31 * x + 10, 31 * y + 10)); };
+  press(0, 0);
+  press(1, 0);  // a clone next to Green's (2, 0)
+  ASSERT_EQ(board.FPlayer, engine::kGreen);
+  press(2, 0);
+  EXPECT_FALSE(board.FSelected);
+
+  for (int i = 0; i < 60; ++i) Form1->Timer1Timer();  // grown, (2, 0) captured, at rest
+  ASSERT_EQ(board.BubbleAt(2, 0)->FOwner, engine::kBlue);
+  press(0, 2);
+  EXPECT_TRUE(board.FSelected);
+}
+
+TEST_F(MainWindowTest, PressesOutsideThePictureAreIgnored) {
+  // A held button keeps the mouse on the board, so a press can arrive from outside it; one
+  // past the right edge used to become a move to a column beyond the board.
+  Form1->ComputerPlays = false;
+  GrowIn(*this);
+  auto& board = *Form1->Game().Plane;
+  QTest::mousePress(Form1->Image2, Qt::LeftButton, {}, QPoint(200, 200));  // (6, 6)
+  ASSERT_TRUE(board.FSelected);
+  const int w = Form1->Image2->width(), h = Form1->Image2->height();
+  // Just right of the picture on row 4 is "cell (7, 4)", a jump away from (6, 6), whose slot
+  // number is that of the empty cell (0, 5).
+  for (const QPoint at : {QPoint(w, 31 * 4 + 10), QPoint(w + 20, 200), QPoint(200, h), QPoint(-40, 200), QPoint(200, -40)}) {
+    QTest::mousePress(Form1->Image2, Qt::RightButton, {}, at);
+    EXPECT_TRUE(board.FSelected) << at.x() << ", " << at.y();
+    EXPECT_EQ(board.FPlayer, engine::kBlue) << at.x() << ", " << at.y();
+  }
+  EXPECT_EQ(board.BubbleAt(0, 5), nullptr);
+  // The last pixels of the picture still belong to the last cells.
+  QTest::mousePress(Form1->Image2, Qt::LeftButton, {}, QPoint(w - 1, h - 1));
+  EXPECT_FALSE(board.FSelected);  // (6, 6) again: deselected
+}
+
 TEST_F(MainWindowTest, CancellingTheExitQuestionKeepsEverything) {
   Form1->show();
   auto* board = Form1->Game().Plane.get();
