@@ -42,13 +42,17 @@ e2e_cleanup() {
   rm -rf "$work"
 }
 
-# Reports a failure with what the screen and the program showed, then ends the test.
+# Reports a failure with what the program printed, then ends the test (or the command
+# substitution it runs in, whose failure then ends the test). With KB_E2E_KEEP naming a file,
+# a screenshot of the whole screen is kept there.
 e2e_fail() {
-  echo "FAIL: $*"
-  if [ -n "${KB_E2E_KEEP:-}" ] && [ -n "${DISPLAY:-}" ]; then
-    import -window root "$KB_E2E_KEEP" 2>/dev/null && echo "the screen is in $KB_E2E_KEEP"
-  fi
-  [ -f "$work/game.log" ] && { echo "--- program output"; cat "$work/game.log"; }
+  {
+    echo "FAIL: $*"
+    if [ -n "${KB_E2E_KEEP:-}" ] && [ -n "${DISPLAY:-}" ]; then
+      import -window root "$KB_E2E_KEEP" 2>/dev/null && echo "the screen is in $KB_E2E_KEEP"
+    fi
+    [ -f "$work/game.log" ] && { echo "--- program output"; cat "$work/game.log"; }
+  } >&2
   exit 1
 }
 
