@@ -20,9 +20,11 @@ struct Pending {
   int errnoValue = 0;
 };
 std::array<Pending, 5> pending;
+std::array<int, 5> calls;
 
 // Counts one call of op; true (with errno set) when this call is the one planned to fail.
 bool Strikes(Op op) {
+  ++calls[std::size_t(op)];
   Pending& p = pending[std::size_t(op)];
   if (p.callsLeft == 0 || --p.callsLeft > 0) return false;
   errno = p.errnoValue;
@@ -31,7 +33,11 @@ bool Strikes(Op op) {
 }  // namespace
 
 void FailAt(Op op, int n, int errnoValue) { pending[std::size_t(op)] = {n > 0 ? n : 0, errnoValue}; }
-void Clear() { pending = {}; }
+void Clear() {
+  pending = {};
+  calls = {};
+}
+int Calls(Op op) { return calls[std::size_t(op)]; }
 }  // namespace io_faults
 
 namespace {

@@ -229,6 +229,22 @@ TEST_F(BinaryFileTest, FaultHitsTheNthCallOnly) {
   EXPECT_EQ(c, 'c');  // the failed call took nothing
 }
 
+TEST_F(BinaryFileTest, CallsAreCountedFailedOnesIncluded) {
+  io_faults::Clear();
+  io_faults::FailAt(Op::Write, 2, ENOSPC);
+  EXPECT_THROW(WriteFileAtomically(PathOf("data"), [](BinaryFile& f) {
+                 f.Write("a", 1);
+                 f.Write("b", 1);
+               }),
+               EInOutError);
+  WriteFileAtomically(PathOf("data"), [](BinaryFile& f) { f.WriteInt32(7); });
+  EXPECT_EQ(ReadFileStart(PathOf("data"), 10).size(), 4u);
+  const std::pair<Op, int> expected[] = {{Op::Open, 3}, {Op::Write, 3}, {Op::Close, 2}, {Op::Rename, 1}, {Op::Read, 2}};
+  for (const auto& [op, count] : expected) EXPECT_EQ(io_faults::Calls(op), count) << int(op);
+  io_faults::Clear();
+  for (const auto& [op, count] : expected) EXPECT_EQ(io_faults::Calls(op), 0) << int(op);
+}
+
 TEST_F(BinaryFileTest, EntryExistsForAnyKindOfEntry) {
   Put("plain", "");
   fs::create_directory(PathOf("folder"));
