@@ -12,6 +12,7 @@ packages=(
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils
   dpkg-dev desktop-file-utils
+  clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation2
 )
 
