@@ -7,9 +7,11 @@
 //       Prints the board as shell assignments: FOUND, BOARD_X/BOARD_Y (the board's top-left
 //       corner in the shot), TURN (blue, green or unknown, from the status bar's colour),
 //       CELLS (rows separated by '/': B Blue, G Green, . empty, h hatched, ? a colour between),
-//       BLUE, GREEN, UNSURE and HATCHED (counts), and MOVE, Blue's move as "x1 y1 x2 y2": the
-//       centres of a Blue bubble and of an empty cell within reach, taking the most Green
-//       bubbles and preferring a clone; empty when Blue has no move.
+//       BLUE, GREEN, UNSURE and HATCHED (counts), ODD (the bubbles that do not show the picture
+//       most bubbles of their colour show, such as a smaller frame left by a pulse that other
+//       animations cut off), and MOVE, Blue's move as "x1 y1 x2 y2": the centres of a Blue
+//       bubble and of an empty cell within reach, taking the most Green bubbles and preferring
+//       a clone; empty when Blue has no move.
 //   screen_reader steady <out.png> <shot.png>...
 //       Writes, pixel by pixel, the value that most of the shots agree on: a short pulse of an
 //       idle bubble shows in few of them.
@@ -112,6 +114,19 @@ Board ReadBoard(const QImage& img, int columns, int rows) {
   return board;
 }
 
+// The bubbles of one colour whose cell differs from the picture that most of them show.
+int OddBubbles(const QImage& img, const Board& board, char owner) {
+  std::vector<QImage> pictures;
+  for (int r = 0; r < board.rows; ++r)
+    for (int c = 0; c < board.columns; ++c)
+      if (board.cells[r][c] == owner)
+        pictures.push_back(img.copy(QRect(board.origin + QPoint(c * kPitch + 1, r * kPitch + 1), QSize(30, 30))));
+  int most = 0;
+  for (const QImage& picture : pictures)
+    most = std::max(most, int(std::count(pictures.begin(), pictures.end(), picture)));
+  return int(pictures.size()) - most;
+}
+
 // StatusBar2, the upper of the two 19-pixel status bars at the bottom of the main window,
 // takes the colour of the player to move.
 const char* Turn(const QImage& img) {
@@ -178,8 +193,8 @@ int State(const QImage& img, int columns, int rows) {
   std::string cells;
   for (const std::string& row : board.cells) cells += (cells.empty() ? "" : "/") + row;
   std::printf("FOUND=1\nBOARD_X=%d\nBOARD_Y=%d\nCELLS='%s'\n", board.origin.x(), board.origin.y(), cells.c_str());
-  std::printf("BLUE=%d\nGREEN=%d\nUNSURE=%d\nHATCHED=%d\n", board.Count('B'), board.Count('G'), board.Count('?'),
-              board.Count('h'));
+  std::printf("BLUE=%d\nGREEN=%d\nUNSURE=%d\nHATCHED=%d\nODD=%d\n", board.Count('B'), board.Count('G'),
+              board.Count('?'), board.Count('h'), OddBubbles(img, board, 'B') + OddBubbles(img, board, 'G'));
   std::printf("MOVE='%s'\n", BlueMove(board).c_str());
   return 0;
 }
