@@ -38,24 +38,27 @@ void Bitmap::Fill(const Rect& r, TColor c) {
   const Rect clip = r.Intersected(Bounds());
   if (clip.Empty()) return;
   const std::uint32_t p = ToPixel(c);
+  int first = clip.bottom, last = clip.top - 1;  // the rows that changed
   for (int y = clip.top; y < clip.bottom; ++y) {
     const auto row = pixels_.begin() + std::ptrdiff_t(Index(clip.left, y));
     if (std::all_of(row, row + clip.Width(), [p](std::uint32_t q) { return q == p; })) continue;
     std::fill_n(row, clip.Width(), p);
-    MarkDirty({clip.left, y, clip.right, y + 1});
+    first = std::min(first, y);
+    last = y;
   }
+  if (last >= first) MarkDirty({clip.left, first, clip.right, last + 1});
 }
 
 void Bitmap::Blit(const Bitmap& src, int x, int y) {
+  // Pictures are copied without comparing first: an animation frame almost always differs
+  // from what it replaces, and comparing would double the cost of the busiest step.
   const Rect clip = Rect{x, y, x + src.width_, y + src.height_}.Intersected(Bounds());
   if (clip.Empty()) return;
   for (int row = clip.top; row < clip.bottom; ++row) {
     const auto from = src.pixels_.begin() + std::ptrdiff_t(src.Index(clip.left - x, row - y));
-    const auto to = pixels_.begin() + std::ptrdiff_t(Index(clip.left, row));
-    if (std::equal(from, from + clip.Width(), to)) continue;
-    std::copy_n(from, clip.Width(), to);
-    MarkDirty({clip.left, row, clip.right, row + 1});
+    std::copy_n(from, clip.Width(), pixels_.begin() + std::ptrdiff_t(Index(clip.left, row)));
   }
+  MarkDirty(clip);
 }
 
 Rect Bitmap::TakeDirty() {

@@ -1,7 +1,7 @@
 #pragma once
 // A 32-bit bitmap whose pixel buffer a window can show without copying.
-// Every write that changes a pixel widens a dirty rectangle, so the window repaints only what
-// really changed: drawing the same picture again leaves nothing to repaint.
+// Every write widens a dirty rectangle, so the window repaints only what changed. Fills and
+// single pixels that leave the picture as it was (the grid drawn again, say) mark nothing.
 #include <cstdint>
 #include <vector>
 
