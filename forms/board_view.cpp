@@ -12,7 +12,7 @@ BoardView::BoardView(platform::Bitmap& picture, QWidget* parent) : QWidget(paren
 }
 
 void BoardView::ShowChanges(bool now) {
-  const QRect changed = ToQRect(picture_.TakeDirty());
+  const QRect changed = ToQRect(platform::UpdateShownCopy(picture_, shown_, picture_.TakeDirty()));
   if (changed.isEmpty()) return;
   if (now) repaint(changed);
   else update(changed);

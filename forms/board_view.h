@@ -13,7 +13,8 @@ class BoardView : public QWidget {
   BoardView(platform::Bitmap& picture, QWidget* parent);
 
   // Shows what changed in the picture since the last call: at once (now) or with the next
-  // paint. Only the changed rectangle is repainted.
+  // paint. Only the rows that really differ from what was last shown are repainted, so a
+  // frame drawn again over itself costs no repaint.
   void ShowChanges(bool now);
 
   std::function<void(int x, int y)> OnMouseDown;
@@ -24,6 +25,7 @@ class BoardView : public QWidget {
 
  private:
   platform::Bitmap& picture_;
+  platform::Bitmap shown_;  // what the last repaints put on screen
 };
 
 // Image1: the background picture, drawn unscaled from the top-left corner and cut off at the

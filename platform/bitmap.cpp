@@ -69,4 +69,23 @@ Rect Bitmap::TakeDirty() {
 
 void Bitmap::MarkDirty(const Rect& r) { dirty_ = dirty_.United(r.Intersected(Bounds())); }
 
+Rect UpdateShownCopy(const Bitmap& picture, Bitmap& shown, const Rect& area) {
+  if (shown.Width() != picture.Width() || shown.Height() != picture.Height()) {
+    shown = picture;
+    return picture.Bounds();
+  }
+  const Rect clip = area.Intersected(picture.Bounds());
+  int first = clip.bottom, last = clip.top - 1;
+  for (int y = clip.top; y < clip.bottom; ++y) {
+    const auto offset = std::ptrdiff_t(std::size_t(y) * std::size_t(picture.Width()) + std::size_t(clip.left));
+    const std::uint32_t* from = picture.Bits() + offset;
+    std::uint32_t* to = shown.Bits() + offset;
+    if (std::equal(from, from + clip.Width(), to)) continue;
+    std::copy_n(from, clip.Width(), to);
+    first = std::min(first, y);
+    last = y;
+  }
+  return last >= first ? Rect{clip.left, first, clip.right, last + 1} : Rect{};
+}
+
 }  // namespace platform

@@ -53,4 +53,9 @@ class Bitmap {
   Rect dirty_;
 };
 
+// Brings `shown` (a copy of what is on screen) up to date with `picture` within `area` and
+// returns the part that really differed: the rows, across the area's width, in which some
+// pixel changed. A `shown` of another size is resized and counts as wholly different.
+Rect UpdateShownCopy(const Bitmap& picture, Bitmap& shown, const Rect& area);
+
 }  // namespace platform

@@ -110,5 +110,20 @@ TEST(BitmapTest, FillingWhatIsAlreadyThereLeavesNothingToRepaint) {
   EXPECT_EQ(b.Dirty(), (Rect{2, 5, 6, 7}));
 }
 
+TEST(BitmapTest, TheShownCopyReportsOnlyRowsThatReallyChanged) {
+  Bitmap picture(10, 8, clBoard);
+  Bitmap shown;
+  EXPECT_EQ(UpdateShownCopy(picture, shown, picture.TakeDirty()), picture.Bounds());  // first: all of it
+  Bitmap frame(4, 3, clRed);
+  picture.Blit(frame, 2, 2);
+  EXPECT_EQ(UpdateShownCopy(picture, shown, picture.TakeDirty()), (Rect{2, 2, 6, 5}));
+  picture.Blit(frame, 2, 2);  // the same frame again
+  EXPECT_TRUE(UpdateShownCopy(picture, shown, picture.TakeDirty()).Empty());
+  frame.SetPixel(1, 1, clBlack);
+  picture.Blit(frame, 2, 2);
+  EXPECT_EQ(UpdateShownCopy(picture, shown, picture.TakeDirty()), (Rect{2, 3, 6, 4}));
+  EXPECT_TRUE(PixelsMatch(shown, [&](int x, int y) { return picture.Pixel(x, y); }));
+}
+
 }  // namespace
 }  // namespace platform
