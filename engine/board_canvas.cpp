@@ -10,11 +10,15 @@ using platform::BrushStyle;
 void TPlayPlane::DrawGrid() {
   canvas_.Style = BrushStyle::bsClear;
   canvas_.PenColor = platform::clBlack;
-  // The counts come from the picture's size; (31n + 1) / 30 is n for every board size.
+  // The outlines of every cell square, (31i, 31j) to (31i + 31, 31j + 31), drawn as the long
+  // lines they add up to. The counts come from the picture's size; (31n + 1) / 30 is n for
+  // every board size.
   const int columns = FImage->Width() / 30;
   const int rows = FImage->Height() / 30;
-  for (int i = 0; i < columns; ++i)
-    for (int j = 0; j < rows; ++j) canvas_.Rectangle(CellSquare(i, j));
+  const int right = kCellPitch * columns + 1;
+  const int bottom = kCellPitch * rows + 1;
+  for (int i = 0; i <= columns; ++i) FImage->Fill({kCellPitch * i, 0, kCellPitch * i + 1, bottom}, canvas_.PenColor);
+  for (int j = 0; j <= rows; ++j) FImage->Fill({0, kCellPitch * j, right, kCellPitch * j + 1}, canvas_.PenColor);
 }
 
 void TPlayPlane::HatchCell(int X, int Y, platform::TColor Colour) {

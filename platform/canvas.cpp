@@ -16,10 +16,14 @@ void Canvas::FillWithBrush(const Rect& r) {
     case BrushStyle::bsClear:
       break;
     case BrushStyle::bsDiagCross: {
+      // Written straight into the pixels and marked once: a hatch touches hundreds of them.
       const Rect clip = r.Intersected(bitmap_->Bounds());
+      const std::uint32_t pixel = ToPixel(BrushColor);
+      std::uint32_t* bits = bitmap_->Bits();
       for (int y = clip.top; y < clip.bottom; ++y)
         for (int x = clip.left; x < clip.right; ++x)
-          if (OnDiagCross(x, y)) bitmap_->SetPixel(x, y, BrushColor);
+          if (OnDiagCross(x, y)) bits[std::size_t(y) * std::size_t(bitmap_->Width()) + std::size_t(x)] = pixel;
+      bitmap_->MarkDirty(clip);
       break;
     }
   }
