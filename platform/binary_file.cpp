@@ -181,19 +181,10 @@ void BinaryFile::Read(void* buffer, std::size_t count) {
   const off_t left = BytesLeft(fd_);
   if (left >= 0 && std::uint64_t(left) < count) Fail(kReadBeyondEnd);
   const off_t start = ::lseek(fd_, 0, SEEK_CUR);
-  auto* out = static_cast<unsigned char*>(buffer);
-  std::size_t done = 0;
-  while (done < count) {
-    const ssize_t n = SysRead(fd_, out + done, count - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) Fail(CodeFor(errno, path_, kDiskRead));
-    if (n == 0) {
-      // The file shrank under us: give back what was taken so the read takes nothing.
-      if (start >= 0) ::lseek(fd_, start, SEEK_SET);
-      Fail(kReadBeyondEnd);
-    }
-    done += std::size_t(n);
-  }
+  if (ReadSome(buffer, count) == count) return;
+  // The file shrank under us: give back what was taken so the read takes nothing.
+  if (start >= 0) ::lseek(fd_, start, SEEK_SET);
+  Fail(kReadBeyondEnd);
 }
 
 void BinaryFile::Write(const void* buffer, std::size_t count) {
