@@ -90,4 +90,12 @@ void StartRandomPulse(GameState& game) {
   if (bubble && (bubble->FState == asIdle || bubble->FState == asPulsing)) bubble->StartPulse();
 }
 
+bool BoardRests(const GameState& game) {
+  const TPlayPlane* board = game.Plane.get();
+  if (!board || !game.AllIdle || game.TurnFinished || game.GameOverPending) return false;
+  for (const auto& bubble : board->FCells)
+    if (bubble && bubble->FState != asIdle) return false;
+  return true;
+}
+
 }  // namespace engine

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 
 #include "forms/bitmap_image.h"
 
@@ -12,7 +13,9 @@ BoardView::BoardView(platform::Bitmap& picture, QWidget* parent) : QWidget(paren
 }
 
 void BoardView::ShowChanges(bool now) {
-  const QRect changed = ToQRect(platform::UpdateShownCopy(picture_, shown_, picture_.TakeDirty()));
+  QRegion changed;
+  for (const platform::Rect& part : platform::UpdateShownCopy(picture_, shown_, picture_.TakeDirtyAreas()))
+    changed += ToQRect(part);
   if (changed.isEmpty()) return;
   if (now) repaint(changed);
   else update(changed);
@@ -20,8 +23,8 @@ void BoardView::ShowChanges(bool now) {
 
 void BoardView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  const QRect area = event->rect();
-  painter.drawImage(area.topLeft(), WrapBitmap(picture_), area);
+  const QImage picture = WrapBitmap(picture_);
+  for (const QRect& area : event->region()) painter.drawImage(area.topLeft(), picture, area);
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {

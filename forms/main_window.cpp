@@ -47,6 +47,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   Timer1.setInterval(20);
   Timer1.setTimerType(Qt::PreciseTimer);
   Timer2.setInterval(100);
+  Timer2.setTimerType(Qt::PreciseTimer);
   Timer3.setInterval(1000);
   connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
   connect(&Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
@@ -56,7 +57,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 }
 
 TForm1::~TForm1() {
-  Timer1.stop();
+  pacer_.Stop();
   Timer2.stop();
   Timer3.stop();
   game_.Plane.reset();
@@ -68,7 +69,9 @@ void TForm1::FormCreate() {
   LoadScores();
   ComputerPlays = true;
   game_.Plane = std::make_unique<engine::TPlayPlane>(game_, 7, 7);
-  Timer1.start();
+  // Both timers start together, so that every fifth game step and a pulse share one wake-up.
+  Timer2.start();
+  pacer_.Start();
 }
 
 void TForm1::BuildMenu() {
@@ -124,6 +127,15 @@ void TForm1::Timer1Timer() {
   game_.Plane->Tick();
   Image2->ShowChanges(false);
   if (game_.AllIdle && game_.Plane->FPlayer == engine::kGreen && ComputerPlays) ComputerMove();
+  pacer_.SleepIfResting();
+}
+
+bool TForm1::GameStepHasWork() const {
+  if (!game_.Plane) return false;
+  // With Green to move the computer is asked at every step, and draws anew even when it
+  // finds no move; its pause keeps the loop awake too.
+  if (ComputerBusy || (ComputerPlays && game_.Plane->FPlayer == engine::kGreen)) return true;
+  return !engine::BoardRests(game_) || !picture_.Dirty().Empty();
 }
 
 void TForm1::Timer2Timer() { engine::StartRandomPulse(game_); }
@@ -199,7 +211,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     return;
   }
   closing_ = true;
-  Timer1.stop();
+  pacer_.Stop();
   Timer2.stop();
   Timer3.stop();
   game_.Plane.reset();

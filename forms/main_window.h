@@ -10,6 +10,7 @@
 #include "engine/board_host.h"
 #include "engine/game_state.h"
 #include "engine/score_table.h"
+#include "forms/game_loop_pacer.h"
 #include "forms/tick_log.h"
 
 class QAction;
@@ -54,6 +55,12 @@ class TForm1 : public QMainWindow, public engine::BoardHost {
   void Gamerules1Click();
   void About1Click();
   void ComputerMove();
+  // Whether a step of the game loop would do anything; while it would not, the game timer
+  // sleeps (see GameLoopPacer).
+  bool GameStepHasWork() const;
+  // The game loop runs from the end of FormCreate until the window closes, whether its
+  // timer is ticking or asleep over a resting board.
+  bool GameLoopRunning() const { return pacer_.Running(); }
 
   // The score file: where it lives, and writing the table after a game (keeps a file that
   // could not be read aside before replacing it).
@@ -97,8 +104,8 @@ class TForm1 : public QMainWindow, public engine::BoardHost {
   platform::StatusBarModel& StatusBar2Model() { return statusBar2_; }
   const engine::ImageLists& Lists() const { return lists_; }
   platform::Bitmap& IndicatorPicture() { return indicator_; }
-  QTimer Timer1;  // the game loop, 20 ms
-  QTimer Timer2;  // random pulses, 100 ms
+  QTimer Timer1;  // the game loop, 20 ms (asleep while the board rests)
+  QTimer Timer2;  // random pulses, 100 ms, on the same beats as Timer1
   QTimer Timer3;  // the computer's pause, 1000 ms
 
  protected:
@@ -124,6 +131,7 @@ class TForm1 : public QMainWindow, public engine::BoardHost {
   bool closing_ = false;
   bool placed_ = false;
   TickLog tickLog_;
+  GameLoopPacer pacer_{Timer1, [this] { Timer1Timer(); }, [this] { return GameStepHasWork(); }};
 };
 
 }  // namespace forms

@@ -24,7 +24,9 @@ void Bitmap::SetSize(int width, int height) {
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
   pixels_.assign(std::size_t(width_) * std::size_t(height_), ToPixel(clBlack));
-  dirty_ = Bounds();
+  dirty_ = {};
+  areas_.clear();
+  MarkDirty(Bounds());
 }
 
 void Bitmap::SetPixel(int x, int y, TColor c) {
@@ -64,10 +66,32 @@ void Bitmap::Blit(const Bitmap& src, int x, int y) {
 Rect Bitmap::TakeDirty() {
   const Rect r = dirty_;
   dirty_ = {};
+  areas_.clear();
   return r;
 }
 
-void Bitmap::MarkDirty(const Rect& r) { dirty_ = dirty_.United(r.Intersected(Bounds())); }
+std::vector<Rect> Bitmap::TakeDirtyAreas() {
+  std::vector<Rect> areas;
+  areas.swap(areas_);
+  dirty_ = {};
+  return areas;
+}
+
+void Bitmap::MarkDirty(const Rect& r) {
+  Rect grown = r.Intersected(Bounds());
+  if (grown.Empty()) return;
+  dirty_ = dirty_.United(grown);
+  for (auto area = areas_.begin(); area != areas_.end();) {
+    if (area->Intersected(grown).Empty()) {
+      ++area;
+    } else {
+      grown = grown.United(*area);
+      area = areas_.erase(area);
+    }
+  }
+  areas_.push_back(grown);
+  if (areas_.size() > kMaxDirtyAreas) areas_.assign(1, dirty_);
+}
 
 Rect UpdateShownCopy(const Bitmap& picture, Bitmap& shown, const Rect& area) {
   if (shown.Width() != picture.Width() || shown.Height() != picture.Height()) {
@@ -86,6 +110,15 @@ Rect UpdateShownCopy(const Bitmap& picture, Bitmap& shown, const Rect& area) {
     last = y;
   }
   return last >= first ? Rect{clip.left, first, clip.right, last + 1} : Rect{};
+}
+
+std::vector<Rect> UpdateShownCopy(const Bitmap& picture, Bitmap& shown, const std::vector<Rect>& areas) {
+  std::vector<Rect> changed;
+  for (const Rect& area : areas) {
+    const Rect part = UpdateShownCopy(picture, shown, area);
+    if (!part.Empty()) changed.push_back(part);
+  }
+  return changed;
 }
 
 }  // namespace platform

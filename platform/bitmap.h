@@ -2,6 +2,8 @@
 // A 32-bit bitmap whose pixel buffer a window can show without copying.
 // Every write widens a dirty rectangle, so the window repaints only what changed. Fills and
 // single pixels that leave the picture as it was (the grid drawn again, say) mark nothing.
+// Besides the one rectangle around all changes, a few separate dirty areas are kept, so that
+// two bubbles animating far apart are compared and repainted without the picture between.
 #include <cstdint>
 #include <vector>
 
@@ -41,8 +43,14 @@ class Bitmap {
   int BytesPerLine() const { return width_ * 4; }
 
   Rect Bounds() const { return {0, 0, width_, height_}; }
+  // The rectangle around everything drawn since the last Take.
   const Rect& Dirty() const { return dirty_; }
+  // Areas that together cover the same changes more closely; overlapping ones are merged,
+  // and past kMaxDirtyAreas all become one.
+  const std::vector<Rect>& DirtyAreas() const { return areas_; }
+  static constexpr std::size_t kMaxDirtyAreas = 8;
   Rect TakeDirty();
+  std::vector<Rect> TakeDirtyAreas();
   void MarkDirty(const Rect& r);
 
  private:
@@ -51,11 +59,14 @@ class Bitmap {
   int height_ = 0;
   std::vector<std::uint32_t> pixels_;
   Rect dirty_;
+  std::vector<Rect> areas_;
 };
 
 // Brings `shown` (a copy of what is on screen) up to date with `picture` within `area` and
 // returns the part that really differed: the rows, across the area's width, in which some
 // pixel changed. A `shown` of another size is resized and counts as wholly different.
 Rect UpdateShownCopy(const Bitmap& picture, Bitmap& shown, const Rect& area);
+// The same over several areas; returns the part of each area that differed, empty ones left out.
+std::vector<Rect> UpdateShownCopy(const Bitmap& picture, Bitmap& shown, const std::vector<Rect>& areas);
 
 }  // namespace platform

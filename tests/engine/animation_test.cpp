@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "engine/animation.h"
 #include "engine/play_plane.h"
 #include "platform/random.h"
+#include "tests/engine/random_clicks.h"
 #include "tests/engine/test_display.h"
 
 namespace {
@@ -413,6 +415,85 @@ TEST(RandomPulse, ColumnIsDrawnBeforeTheRow) {
   platform::SetRandSeed(seed);
   engine::StartRandomPulse(g.game);
   EXPECT_EQ(g.at(7, 2)->FState, engine::asPulsing);
+}
+
+TEST(BoardRests, HoldsOnlyWhileNothingAnimatesOrIsPending) {
+  struct Case {
+    const char* name;
+    std::function<void(TestGame&)> change;
+    bool rests;
+  };
+  const Case cases[] = {
+      {"settled bubbles", [](TestGame&) {}, true},
+      {"a pulse", [](TestGame& g) { g.at(3, 3)->StartPulse(); }, false},
+      {"a growth", [](TestGame& g) { g.AddGrowing(5, 5, kBlue); }, false},
+      {"a colour change", [](TestGame& g) { g.at(4, 4)->StartTurn(); }, false},
+      {"a bubble vanishing", [](TestGame& g) { g.at(4, 4)->StartVanish(); }, false},
+      {"the last step animated", [](TestGame& g) { g.game.AllIdle = false; }, false},
+      {"an end of turn pending", [](TestGame& g) { g.game.TurnFinished = true; }, false},
+      {"the end of the game pending", [](TestGame& g) { g.game.GameOverPending = true; }, false},
+      {"no board", [](TestGame& g) { g.game.Plane.reset(); }, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestGame g(7, 7);
+    g.SetPosition({{3, 3, kBlue}, {4, 4, kGreen}});
+    g.game.AllIdle = true;
+    c.change(g);
+    EXPECT_EQ(engine::BoardRests(g.game), c.rests);
+  }
+}
+
+// The game loop sleeps through the steps of a resting board, so such a step must change
+// nothing at all: not a pixel, not a status text, not a flag or a bubble.
+TEST(BoardRests, AStepOfARestingBoardChangesNothing) {
+  struct Snapshot {
+    std::vector<std::uint32_t> pixels;
+    std::vector<std::string> texts;
+    std::vector<int> bubbles;
+    std::vector<int> values;
+    bool operator==(const Snapshot&) const = default;
+  };
+  auto snapshot = [](TestGame& g) {
+    Snapshot s;
+    s.pixels.assign(g.image().Bits(), g.image().Bits() + g.image().Width() * g.image().Height());
+    for (int panel = 0; panel < 5; ++panel) {
+      s.texts.push_back(g.display.statusBar1.PanelText(panel));
+      s.texts.push_back(g.display.statusBar2.PanelText(panel));
+    }
+    for (const auto& b : g.board().FCells)
+      s.bubbles.push_back(b ? b->FState * 1000 + b->FFrame * 10 + b->FPulseUp + 100 * b->FOwner : -1);
+    const engine::GameState& game = g.game;
+    s.values = {game.AllIdle, game.TurnFinished, game.GameOverPending, game.RoundNo, game.BlueCount,
+                game.GreenCount, game.TotalCount, g.board().FPlayer, g.board().FSelected,
+                int(g.display.statusBar2.Color()), g.display.host.gameOvers, g.display.host.boardRepaints};
+    return s;
+  };
+  std::mt19937 rng(2024);
+  int restingSteps = 0;
+  for (int game = 0; game < 20; ++game) {
+    TestGame g(5 + game % 5, 4 + game % 4);
+    platform::SetRandSeed(std::uint32_t(game));
+    for (int step = 0; step < 3000 && !g.game.GameOverPending; ++step) {
+      if (step % 5 == 0) engine::StartRandomPulse(g.game);
+      if (g.game.AllIdle && rng() % 8 == 0) {
+        const engine::Cell cell = testing_display::RandomClick(g.board(), rng);
+        g.board().Click(cell.X, cell.Y);
+      }
+      if (!engine::BoardRests(g.game)) {
+        g.board().Tick();
+        continue;
+      }
+      ++restingSteps;
+      g.image().TakeDirty();
+      const Snapshot before = snapshot(g);
+      g.board().Tick();
+      ASSERT_EQ(snapshot(g), before) << "game " << game << ", step " << step;
+      ASSERT_TRUE(g.image().Dirty().Empty());
+      ASSERT_TRUE(engine::BoardRests(g.game));
+    }
+  }
+  EXPECT_GT(restingSteps, 1000);  // the property was really put to the test
 }
 
 }  // namespace

@@ -65,7 +65,7 @@ class FileFaultsTest : public WindowsTest {
   // The game goes on: the same board, its loop running, the window taking input.
   void ExpectGameGoesOn(const engine::TPlayPlane* board) {
     EXPECT_EQ(Form1->Game().Plane.get(), board);
-    EXPECT_TRUE(Form1->Timer1.isActive());
+    EXPECT_TRUE(Form1->GameLoopRunning());
     EXPECT_TRUE(Form1->isEnabled());
   }
 

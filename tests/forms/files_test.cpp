@@ -49,7 +49,7 @@ TEST_F(FilesTest, ADamagedScoreFileIsReportedKeptAsideAndTheGameStillRuns) {
   ASSERT_EQ(reported.size(), 1);
   EXPECT_EQ(reported[0], "Read beyond end of file");
   ASSERT_NE(Form1->Game().Plane, nullptr);  // the board is built and the game loop runs
-  EXPECT_TRUE(Form1->Timer1.isActive());
+  EXPECT_TRUE(Form1->GameLoopRunning());
   EXPECT_EQ(Read("Score.dat"), damaged);  // untouched until something is saved
   Form1->SaveScores();
   EXPECT_EQ(Read("Score.dat").size(), 286);

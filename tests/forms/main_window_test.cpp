@@ -132,7 +132,7 @@ TEST_F(MainWindowTest, CancellingTheExitQuestionKeepsEverything) {
   EXPECT_EQ(exitQuestions[0], "Warning !!|Do you want really leave the game ?");
   EXPECT_TRUE(Form1->isVisible());
   EXPECT_EQ(Form1->Game().Plane.get(), board);
-  EXPECT_TRUE(Form1->Timer1.isActive());
+  EXPECT_TRUE(Form1->GameLoopRunning());
 }
 
 TEST_F(MainWindowTest, ConfirmingTheExitFreesTheBoardAndStopsTheTimers) {
@@ -142,13 +142,13 @@ TEST_F(MainWindowTest, ConfirmingTheExitFreesTheBoardAndStopsTheTimers) {
   EXPECT_EQ(exitQuestions.size(), 1);
   EXPECT_FALSE(Form1->isVisible());
   EXPECT_EQ(Form1->Game().Plane, nullptr);
-  EXPECT_FALSE(Form1->Timer1.isActive());
+  EXPECT_FALSE(Form1->GameLoopRunning());
   EXPECT_FALSE(Form1->Timer2.isActive());
   Form1->Timer1Timer();  // a late tick finds no board and does nothing
 }
 
 TEST_F(MainWindowTest, TheGameLoopRunsFromCreation) {
-  EXPECT_TRUE(Form1->Timer1.isActive());
+  EXPECT_TRUE(Form1->GameLoopRunning());
   EXPECT_EQ(Form1->Timer1.interval(), 20);
   EXPECT_EQ(Form1->Timer1.timerType(), Qt::PreciseTimer);
   EXPECT_TRUE(Form1->Timer2.isActive());

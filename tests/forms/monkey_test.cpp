@@ -235,6 +235,7 @@ class MonkeyTest : public WindowsTest {
     ASSERT_TRUE(testing_display::BubblesConsistent(board));
     ASSERT_TRUE(testing_display::SelectionConsistent(board));
     ASSERT_FALSE(Form1->ComputerBusy);
+    ASSERT_FALSE(Form1->Timer1.isActive()) << "the game timer stopped by hand was woken";
   }
 
   void Run(std::uint32_t seed, int steps) {

@@ -507,7 +507,7 @@ TEST_F(SecondaryWindowsTest, ConfirmedExitFromTheChooserEndsTheProgram) {
   Form6->Button2Click();
   EXPECT_EQ(exitQuestions.size(), 1);
   EXPECT_EQ(Form1->Game().Plane, nullptr);
-  EXPECT_FALSE(Form1->Timer1.isActive());
+  EXPECT_FALSE(Form1->GameLoopRunning());
 }
 
 }  // namespace

@@ -125,5 +125,38 @@ TEST(BitmapTest, TheShownCopyReportsOnlyRowsThatReallyChanged) {
   EXPECT_TRUE(PixelsMatch(shown, [&](int x, int y) { return picture.Pixel(x, y); }));
 }
 
+TEST(BitmapTest, DistantChangesStaySeparateAreasAndOverlappingOnesMerge) {
+  Bitmap b(200, 100, clBoard);
+  b.TakeDirty();
+  Bitmap cell(10, 10, clRed);
+  b.Blit(cell, 0, 0);
+  b.Blit(cell, 150, 80);
+  EXPECT_EQ(b.Dirty(), (Rect{0, 0, 160, 90}));
+  EXPECT_EQ(b.DirtyAreas(), (std::vector<Rect>{{0, 0, 10, 10}, {150, 80, 160, 90}}));
+  b.Fill({5, 5, 155, 85}, clBlack);  // a fill over both joins them into one
+  EXPECT_EQ(b.DirtyAreas(), (std::vector<Rect>{{0, 0, 160, 90}}));
+  EXPECT_EQ(b.TakeDirtyAreas(), (std::vector<Rect>{{0, 0, 160, 90}}));
+  EXPECT_TRUE(b.Dirty().Empty());
+  EXPECT_TRUE(b.DirtyAreas().empty());
+  // Past the limit every area becomes the one rectangle around them all.
+  const int n = int(Bitmap::kMaxDirtyAreas) + 1;
+  for (int i = 0; i < n; ++i) b.SetPixel(20 * i, 90 + i % 2, clRed);
+  EXPECT_EQ(b.DirtyAreas(), (std::vector<Rect>{{0, 90, 20 * (n - 1) + 1, 92}}));
+  b.TakeDirty();
+  EXPECT_TRUE(b.DirtyAreas().empty());
+}
+
+TEST(BitmapTest, TheShownCopyOfSeveralAreasReportsEachChangedPartAlone) {
+  Bitmap picture(200, 100, clBoard);
+  Bitmap shown;
+  UpdateShownCopy(picture, shown, picture.TakeDirtyAreas());
+  picture.Blit(Bitmap(10, 10, clRed), 0, 0);
+  picture.Blit(Bitmap(10, 10, clBoard), 150, 80);  // drawn, but the same as before
+  picture.Blit(Bitmap(10, 10, clRed), 100, 40);
+  EXPECT_EQ(UpdateShownCopy(picture, shown, picture.TakeDirtyAreas()),
+            (std::vector<Rect>{{0, 0, 10, 10}, {100, 40, 110, 50}}));
+  EXPECT_TRUE(PixelsMatch(shown, [&](int x, int y) { return picture.Pixel(x, y); }));
+}
+
 }  // namespace
 }  // namespace platform
