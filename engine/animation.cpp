@@ -1,10 +1,23 @@
 #include "engine/animation.h"
 
+#include <algorithm>
+
 #include "engine/geometry.h"
 #include "engine/play_plane.h"
 #include "platform/random.h"
 
 namespace engine {
+
+namespace {
+// One step of a pulse: up to frame 5, then down; false once it has run out (frame 0).
+bool PulseStep(int& frame, bool& up) {
+  frame += up ? 1 : -1;
+  if (frame > 4) up = false;
+  return frame > 0;
+}
+// The picture a pulse draws at a frame; -1, outside the list, draws nothing.
+int PulseImage(int frame) { return frame / 2 - 1; }
+}  // namespace
 
 void TBubble::Advance() {
   switch (FState) {
@@ -24,9 +37,7 @@ void TBubble::Advance() {
       Settle();
       return;
     case asPulsing:
-      FFrame += FPulseUp ? 1 : -1;
-      if (FFrame > 4) FPulseUp = false;
-      if (FFrame <= 0) Settle();
+      if (!PulseStep(FFrame, FPulseUp)) Settle();
       return;
     default:
       return;
@@ -56,7 +67,7 @@ void TBubble::DrawFrame() const {
       list = &lists.ImageList1;
       index = FTurnFrom == kBlue ? FFrame - 1 : kTurnSteps - FFrame;
       break;
-    case asPulsing: index = FFrame / 2 - 1; break;
+    case asPulsing: index = PulseImage(FFrame); break;
     default: return;
   }
   list->Draw(*board_.FImage, CellOrigin(FX), CellOrigin(FY), index);
@@ -96,6 +107,32 @@ bool BoardRests(const GameState& game) {
   for (const auto& bubble : board->FCells)
     if (bubble && bubble->FState != asIdle) return false;
   return true;
+}
+
+namespace {
+// The steps of one pulse that draw nothing or the same picture as the step before, counted
+// from now; kForever when the pulse runs out without drawing anything new.
+int QuietStepsOfPulse(int frame, bool up) {
+  int drawn = PulseImage(frame);  // what the last step drew (a pulse just started drew nothing)
+  for (int steps = 0;; ++steps) {
+    if (!PulseStep(frame, up)) return kForever;
+    const int image = PulseImage(frame);
+    if (image >= 0 && image != drawn) return steps;
+    drawn = image;
+  }
+}
+}  // namespace
+
+int QuietSteps(const GameState& game) {
+  const TPlayPlane* board = game.Plane.get();
+  if (!board || !game.AllIdle || game.TurnFinished || game.GameOverPending) return 0;
+  int quiet = kForever;
+  for (const auto& bubble : board->FCells) {
+    if (!bubble || bubble->FState == asIdle) continue;
+    if (bubble->FState != asPulsing) return 0;
+    quiet = std::min(quiet, QuietStepsOfPulse(bubble->FFrame, bubble->FPulseUp));
+  }
+  return quiet;
 }
 
 }  // namespace engine

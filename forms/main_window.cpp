@@ -70,8 +70,8 @@ void TForm1::FormCreate() {
   ComputerPlays = true;
   game_.Plane = std::make_unique<engine::TPlayPlane>(game_, 7, 7);
   // Both timers start together, so that every fifth game step and a pulse share one wake-up.
-  Timer2.start();
   pacer_.Start();
+  Timer2.start();
 }
 
 void TForm1::BuildMenu() {
@@ -122,20 +122,22 @@ void TForm1::BuildClient() {
 
 // The game loop.
 void TForm1::Timer1Timer() {
-  tickLog_.Mark(!game_.AllIdle);
+  if (!pacer_.CatchingUp()) tickLog_.Mark(!game_.AllIdle);
   if (!game_.Plane || ComputerBusy) return;
   game_.Plane->Tick();
   Image2->ShowChanges(false);
   if (game_.AllIdle && game_.Plane->FPlayer == engine::kGreen && ComputerPlays) ComputerMove();
-  pacer_.SleepIfResting();
+  pacer_.AfterStep();
 }
 
-bool TForm1::GameStepHasWork() const {
-  if (!game_.Plane) return false;
+int TForm1::QuietSteps() const {
+  if (!game_.Plane) return GameLoopPacer::kForever;
   // With Green to move the computer is asked at every step, and draws anew even when it
   // finds no move; its pause keeps the loop awake too.
-  if (ComputerBusy || (ComputerPlays && game_.Plane->FPlayer == engine::kGreen)) return true;
-  return !engine::BoardRests(game_) || !picture_.Dirty().Empty();
+  if (ComputerBusy || (ComputerPlays && game_.Plane->FPlayer == engine::kGreen)) return 0;
+  if (!picture_.Dirty().Empty()) return 0;  // drawn by a click, to be shown by the next step
+  const int quiet = engine::QuietSteps(game_);
+  return quiet >= engine::kForever ? GameLoopPacer::kForever : quiet;
 }
 
 void TForm1::Timer2Timer() { engine::StartRandomPulse(game_); }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/animation.h"
 #include "engine/board_host.h"
 #include "engine/game_state.h"
 #include "engine/score_table.h"
@@ -55,12 +56,13 @@ class TForm1 : public QMainWindow, public engine::BoardHost {
   void Gamerules1Click();
   void About1Click();
   void ComputerMove();
-  // Whether a step of the game loop would do anything; while it would not, the game timer
-  // sleeps (see GameLoopPacer).
-  bool GameStepHasWork() const;
+  // How many of the coming steps of the game loop are sure to show nothing (counted from
+  // the last step made; GameLoopPacer::kForever: none will); the game timer sleeps through them.
+  int QuietSteps() const;
   // The game loop runs from the end of FormCreate until the window closes, whether its
   // timer is ticking or asleep over a resting board.
   bool GameLoopRunning() const { return pacer_.Running(); }
+  bool GameLoopDozing() const { return pacer_.Dozing(); }
 
   // The score file: where it lives, and writing the table after a game (keeps a file that
   // could not be read aside before replacing it).
@@ -131,7 +133,8 @@ class TForm1 : public QMainWindow, public engine::BoardHost {
   bool closing_ = false;
   bool placed_ = false;
   TickLog tickLog_;
-  GameLoopPacer pacer_{Timer1, [this] { Timer1Timer(); }, [this] { return GameStepHasWork(); }};
+  GameLoopPacer pacer_{Timer1, [this] { Timer1Timer(); }, [this] { return QuietSteps(); },
+                       [this] { return !game_.Plane || engine::BoardRests(game_); }};
 };
 
 }  // namespace forms

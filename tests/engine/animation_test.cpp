@@ -496,4 +496,80 @@ TEST(BoardRests, AStepOfARestingBoardChangesNothing) {
   EXPECT_GT(restingSteps, 1000);  // the property was really put to the test
 }
 
+TEST(QuietSteps, APulseIsQuietExceptWhereItsPictureChanges) {
+  TestGame g(7, 7);
+  g.SetPosition({{3, 3, kBlue}, {4, 4, kGreen}});
+  g.game.AllIdle = true;
+  EXPECT_EQ(engine::QuietSteps(g.game), engine::kForever);
+  g.at(3, 3)->StartPulse();
+  // Frames 1..5..1 draw nothing, the full bubble twice, the smaller one three times, the full
+  // one twice, nothing; so a new picture comes on the 2nd, 4th and 7th step.
+  const int F = engine::kForever;
+  const int expected[] = {1, 0, 1, 0, 2, 1, 0, F, F, F, F};
+  for (int step = 0; step < 11; ++step) {
+    EXPECT_EQ(engine::QuietSteps(g.game), expected[step]) << "after " << step << " steps";
+    g.board().Tick();
+  }
+  EXPECT_EQ(g.at(3, 3)->FState, engine::asIdle);
+  // Two pulses: the sooner change counts; anything but a pulse animating, or pending, counts 0.
+  g.at(3, 3)->StartPulse();
+  g.board().Tick();
+  g.board().Tick();  // (3, 3) at frame 2: quiet for 1
+  g.at(4, 4)->StartPulse();  // just started: quiet for 1
+  EXPECT_EQ(engine::QuietSteps(g.game), 1);
+  g.board().Tick();
+  EXPECT_EQ(engine::QuietSteps(g.game), 0);
+  g.game.TurnFinished = true;
+  EXPECT_EQ(engine::QuietSteps(g.game), 0);
+  g.game.TurnFinished = false;
+  g.AddGrowing(0, 0, kBlue);
+  EXPECT_EQ(engine::QuietSteps(g.game), 0);
+  g.game.Plane.reset();
+  EXPECT_EQ(engine::QuietSteps(g.game), 0);
+}
+
+// The game loop makes the steps counted quiet late, all at once, so they must show nothing:
+// not a pixel, not a status text, not a flag.
+TEST(QuietSteps, TheStepsCountedQuietShowNothing) {
+  auto shown = [](TestGame& g) {
+    std::vector<std::string> s{std::string(reinterpret_cast<const char*>(g.image().Bits()),
+                                           std::size_t(g.image().Width() * g.image().Height() * 4))};
+    for (int panel = 0; panel < 5; ++panel) {
+      s.push_back(g.display.statusBar1.PanelText(panel));
+      s.push_back(g.display.statusBar2.PanelText(panel));
+    }
+    const engine::GameState& game = g.game;
+    s.push_back(std::to_string(game.AllIdle) + std::to_string(game.TurnFinished) + std::to_string(game.GameOverPending) +
+                " " + std::to_string(game.RoundNo) + " " + std::to_string(g.board().FPlayer) +
+                std::to_string(g.board().FSelected) + " " + std::to_string(g.display.statusBar2.Color()) + " " +
+                std::to_string(g.display.host.gameOvers));
+    return s;
+  };
+  std::mt19937 rng(77);
+  int quietSteps = 0;
+  for (int game = 0; game < 12; ++game) {
+    TestGame g(5 + game % 8, 4 + game % 5);
+    platform::SetRandSeed(std::uint32_t(1000 + game));
+    for (int step = 0; step < 2500 && !g.game.GameOverPending; ++step) {
+      if (step % 5 == 0) engine::StartRandomPulse(g.game);
+      if (g.game.AllIdle && rng() % 12 == 0) {
+        const engine::Cell cell = testing_display::RandomClick(g.board(), rng);
+        g.board().Click(cell.X, cell.Y);
+      }
+      g.image().TakeDirty();  // the window has shown everything drawn so far
+      const int quiet = engine::QuietSteps(g.game);
+      if (quiet == 0 || quiet == engine::kForever) {
+        g.board().Tick();
+        continue;
+      }
+      const auto before = shown(g);
+      for (int k = 0; k < quiet; ++k, ++step, ++quietSteps) {
+        g.board().Tick();
+        ASSERT_EQ(shown(g), before) << "game " << game << ", step " << step;
+      }
+    }
+  }
+  EXPECT_GT(quietSteps, 1000);  // the property was really put to the test
+}
+
 }  // namespace

@@ -16,14 +16,18 @@ using namespace std::chrono_literals;
 
 namespace {
 
-TEST(GameLoopBeat, TheWaitRunsToTheNextBeatRoundedUpToWholeMilliseconds) {
+TEST(GameLoopBeat, TheWaitRunsToTheBeatRoundedUpToWholeMilliseconds) {
   struct Case {
     std::chrono::nanoseconds elapsed;
+    std::int64_t beat;
     std::chrono::milliseconds wait;
   };
-  const Case cases[] = {{0ns, 0ms},      {1ns, 20ms},        {5ms, 15ms},         {19'500us, 1ms},
-                        {20ms, 0ms},     {45'200us, 15ms},   {3'600'000'010ms, 10ms}};
-  for (const Case& c : cases) EXPECT_EQ(forms::TimeToNextBeat(c.elapsed, 20ms), c.wait) << c.elapsed.count();
+  const Case cases[] = {{0ns, 0, 0ms},          {0ns, 1, 20ms},       {1ns, 1, 20ms},
+                        {5ms, 1, 15ms},         {19'500us, 1, 1ms},   {20ms, 1, 0ms},
+                        {45'200us, 3, 15ms},    {45'200us, 5, 55ms},  {90ms, 2, 0ms},
+                        {3'600'010ms, 180'001, 10ms}};
+  for (const Case& c : cases)
+    EXPECT_EQ(forms::TimeToBeat(c.elapsed, c.beat, 20ms), c.wait) << c.elapsed.count() << " to " << c.beat;
 }
 
 class GameLoopTest : public WindowsTest {
@@ -33,8 +37,15 @@ class GameLoopTest : public WindowsTest {
     Form1->Timer2.stop();  // no random pulses: the board comes to rest and stays there
     Form1->show();
   }
-  // Asleep with nothing to step (right after a click the loop is still asleep, but not for long).
-  static bool Asleep() { return Form1->GameLoopRunning() && !Form1->Timer1.isActive() && !Form1->GameStepHasWork(); }
+  // The timer asleep over a board where nothing moves (right after a click it still dozes,
+  // but not for long).
+  static bool Asleep() {
+    return Form1->GameLoopDozing() && !Form1->Timer1.isActive() && engine::BoardRests(Form1->Game()) &&
+           Form1->QuietSteps() == forms::GameLoopPacer::kForever;
+  }
+  static QImage CellOnScreen(int x, int y) {
+    return Form1->Image2->grab().toImage().copy(31 * x + 1, 31 * y + 1, 30, 30);
+  }
   static engine::TPlayPlane& Board() { return *Form1->Game().Plane; }
   static QRgb OnScreen(int x, int y) { return Form1->Image2->grab().toImage().pixel(x, y); }
   // Runs the event loop as the program does (waiting for events, which is when the sleeping
@@ -71,45 +82,61 @@ TEST_F(GameLoopTest, SleepsOnceTheBoardRestsAndAClickWakesItToShowTheSelection) 
   EXPECT_EQ(Form1->StatusBar1Model().PanelText(0), "3     ( 60% )");
 }
 
-TEST_F(GameLoopTest, APulseWakesItAndItSleepsAgainWhenThePulseIsOver) {
+TEST_F(GameLoopTest, APulseIsShownWhileTheTimerSleepsThroughItsQuietSteps) {
   ASSERT_TRUE(RunUntil(Asleep, 3000));
+  const QImage full = CellOnScreen(0, 0);
   Board().BubbleAt(0, 0)->StartPulse();
-  ASSERT_TRUE(RunUntil([] { return Form1->Timer1.isActive(); }, 1000));
+  ASSERT_TRUE(RunUntil([&] { return CellOnScreen(0, 0) != full; }, 1000));  // the smaller picture
   EXPECT_EQ(Board().BubbleAt(0, 0)->FState, engine::asPulsing);
-  ASSERT_TRUE(RunUntil(Asleep, 1000));
+  ASSERT_TRUE(RunUntil([&] { return Asleep() && CellOnScreen(0, 0) == full; }, 1000));
   EXPECT_EQ(Board().BubbleAt(0, 0)->FState, engine::asIdle);  // all ten steps of the pulse ran
 }
 
-TEST_F(GameLoopTest, AStepHasWorkUnlessTheBoardRestsAndTheComputerWaits) {
+TEST_F(GameLoopTest, AnEventFindsTheQuietStepsMadeButNotTheNextOneThatShowsSomething) {
+  ASSERT_TRUE(RunUntil(Asleep, 3000));
+  // A pulse just started draws nothing on its first step and the full bubble on its second.
+  Board().BubbleAt(0, 0)->StartPulse();
+  RunUntil([] { return true; }, 0);  // the loop plans: one quiet step, then a wake-up
+  ASSERT_TRUE(Form1->GameLoopDozing());
+  EXPECT_EQ(Board().BubbleAt(0, 0)->FFrame, 0);
+  QTest::qSleep(70);  // beats pass while no event is handled
+  QEvent nudge(QEvent::User);
+  QCoreApplication::sendEvent(Form1, &nudge);
+  EXPECT_EQ(Board().BubbleAt(0, 0)->FFrame, 1);  // the quiet step was made before the event
+  ASSERT_TRUE(RunUntil([] { return Board().BubbleAt(0, 0)->FFrame >= 2; }, 1000));  // on its wake-up
+}
+
+TEST_F(GameLoopTest, NoStepIsQuietWhileTheComputerIsToMoveOrSomethingWaitsToBeShown) {
   ASSERT_TRUE(RunUntil(Asleep, 3000));
   Form1->ComputerPlays = true;
   struct Case {
     const char* name;
     std::function<void()> change, undo;
-    bool work;
+    int quiet;
   };
+  const int allQuiet = forms::GameLoopPacer::kForever;
   auto& game = Form1->Game();
   const Case cases[] = {
-      {"a resting board, Blue to move", [] {}, [] {}, false},
+      {"a resting board, Blue to move", [] {}, [] {}, allQuiet},
       {"Green to move, played by the computer", [] { Board().FPlayer = engine::kGreen; },
-       [] { Board().FPlayer = engine::kBlue; }, true},
+       [] { Board().FPlayer = engine::kBlue; }, 0},
       {"Green to move, played by a person",
        [] { Board().FPlayer = engine::kGreen, Form1->ComputerPlays = false; },
-       [] { Board().FPlayer = engine::kBlue, Form1->ComputerPlays = true; }, false},
-      {"the computer's pause", [] { Form1->ComputerBusy = true; }, [] { Form1->ComputerBusy = false; }, true},
-      {"a pulse", [] { Board().BubbleAt(0, 0)->StartPulse(); }, [] { Board().BubbleAt(0, 0)->Settle(); }, true},
-      {"an end of turn pending", [&] { game.TurnFinished = true; }, [&] { game.TurnFinished = false; }, true},
+       [] { Board().FPlayer = engine::kBlue, Form1->ComputerPlays = true; }, allQuiet},
+      {"the computer's pause", [] { Form1->ComputerBusy = true; }, [] { Form1->ComputerBusy = false; }, 0},
+      {"a pulse just started", [] { Board().BubbleAt(0, 0)->StartPulse(); }, [] { Board().BubbleAt(0, 0)->Settle(); }, 1},
+      {"an end of turn pending", [&] { game.TurnFinished = true; }, [&] { game.TurnFinished = false; }, 0},
       {"something drawn", [&] { game.display.image->MarkDirty({0, 0, 1, 1}); }, [&] { game.display.image->TakeDirty(); },
-       true},
+       0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     c.change();
-    EXPECT_EQ(Form1->GameStepHasWork(), c.work);
+    EXPECT_EQ(Form1->QuietSteps(), c.quiet);
     c.undo();
   }
   game.Plane.reset();
-  EXPECT_FALSE(Form1->GameStepHasWork());
+  EXPECT_EQ(Form1->QuietSteps(), allQuiet);
 }
 
 TEST_F(GameLoopTest, ClosingTheWindowStopsTheLoopEvenAsleep) {
