@@ -164,14 +164,17 @@ BinaryFile::~BinaryFile() {
 
 void BinaryFile::Open(const std::string& path, Mode mode) {
   if (IsOpen()) Close();
-  const int fd = SysOpen(path, OpenFlags(mode));
+  // Without O_NONBLOCK, opening a named pipe would wait for a writer, for ever if none comes.
+  const int fd = SysOpen(path, OpenFlags(mode) | O_NONBLOCK);
   if (fd < 0) Fail(CodeFor(errno, path, kAccessDenied));
-  // Opening a folder read-only succeeds on this system; the runtime refuses it.
+  // Opening a folder read-only succeeds on this system; the runtime refuses it, and so is
+  // anything else that is not a plain file (a pipe, a device), whose reads could block.
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     Fail(kAccessDenied);
   }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   fd_ = fd;
   path_ = path;
 }
