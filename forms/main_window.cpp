@@ -136,8 +136,8 @@ int TForm1::QuietSteps() const {
   // finds no move; its pause keeps the loop awake too.
   if (ComputerBusy || (ComputerPlays && game_.Plane->FPlayer == engine::kGreen)) return 0;
   if (!picture_.Dirty().Empty()) return 0;  // drawn by a click, to be shown by the next step
-  const int quiet = engine::QuietSteps(game_);
-  return quiet >= engine::kForever ? GameLoopPacer::kForever : quiet;
+  static_assert(GameLoopPacer::kForever == engine::kForever);
+  return engine::QuietSteps(game_);
 }
 
 void TForm1::Timer2Timer() { engine::StartRandomPulse(game_); }

@@ -106,7 +106,7 @@ class TForm1 : public QMainWindow, public engine::BoardHost {
   platform::StatusBarModel& StatusBar2Model() { return statusBar2_; }
   const engine::ImageLists& Lists() const { return lists_; }
   platform::Bitmap& IndicatorPicture() { return indicator_; }
-  QTimer Timer1;  // the game loop, 20 ms (asleep while the board rests)
+  QTimer Timer1;  // the game loop, 20 ms (sleeps through steps that show nothing)
   QTimer Timer2;  // random pulses, 100 ms, on the same beats as Timer1
   QTimer Timer3;  // the computer's pause, 1000 ms
 
