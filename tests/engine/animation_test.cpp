@@ -444,55 +444,74 @@ TEST(BoardRests, HoldsOnlyWhileNothingAnimatesOrIsPending) {
   }
 }
 
-// The game loop sleeps through the steps of a resting board, so such a step must change
-// nothing at all: not a pixel, not a status text, not a flag or a bubble.
-TEST(BoardRests, AStepOfARestingBoardChangesNothing) {
-  struct Snapshot {
-    std::vector<std::uint32_t> pixels;
-    std::vector<std::string> texts;
-    std::vector<int> bubbles;
-    std::vector<int> values;
-    bool operator==(const Snapshot&) const = default;
-  };
-  auto snapshot = [](TestGame& g) {
-    Snapshot s;
-    s.pixels.assign(g.image().Bits(), g.image().Bits() + g.image().Width() * g.image().Height());
-    for (int panel = 0; panel < 5; ++panel) {
-      s.texts.push_back(g.display.statusBar1.PanelText(panel));
-      s.texts.push_back(g.display.statusBar2.PanelText(panel));
-    }
-    for (const auto& b : g.board().FCells)
-      s.bubbles.push_back(b ? b->FState * 1000 + b->FFrame * 10 + b->FPulseUp + 100 * b->FOwner : -1);
-    const engine::GameState& game = g.game;
-    s.values = {game.AllIdle, game.TurnFinished, game.GameOverPending, game.RoundNo, game.BlueCount,
-                game.GreenCount, game.TotalCount, g.board().FPlayer, g.board().FSelected,
-                int(g.display.statusBar2.Color()), g.display.host.gameOvers, g.display.host.boardRepaints};
-    return s;
-  };
-  std::mt19937 rng(2024);
-  int restingSteps = 0;
-  for (int game = 0; game < 20; ++game) {
-    TestGame g(5 + game % 5, 4 + game % 4);
-    platform::SetRandSeed(std::uint32_t(game));
-    for (int step = 0; step < 3000 && !g.game.GameOverPending; ++step) {
+// What a step could change that a user sees: the picture, the status texts, the flags and counts.
+struct Seen {
+  std::vector<std::uint32_t> pixels;
+  std::vector<std::string> texts;
+  std::vector<int> values;
+  bool operator==(const Seen&) const = default;
+};
+Seen SeenOn(TestGame& g) {
+  Seen s;
+  s.pixels.assign(g.image().Bits(), g.image().Bits() + g.image().Width() * g.image().Height());
+  for (int panel = 0; panel < 5; ++panel) {
+    s.texts.push_back(g.display.statusBar1.PanelText(panel));
+    s.texts.push_back(g.display.statusBar2.PanelText(panel));
+  }
+  const engine::GameState& game = g.game;
+  s.values = {game.AllIdle, game.TurnFinished, game.GameOverPending, game.RoundNo, game.BlueCount,
+              game.GreenCount, game.TotalCount, g.board().FPlayer, g.board().FSelected,
+              int(g.display.statusBar2.Color()), g.display.host.gameOvers, g.display.host.boardRepaints};
+  return s;
+}
+std::vector<int> BubbleStates(TestGame& g) {
+  std::vector<int> states;
+  for (const auto& b : g.board().FCells)
+    states.push_back(b ? b->FState * 1000 + b->FFrame * 10 + b->FPulseUp + 100 * b->FOwner : -1);
+  return states;
+}
+
+// Plays seeded games on boards of several sizes, with a random pulse every fifth step and a
+// random click on one in `clickOneIn` steps at rest. Before each step `check` may make steps
+// of its own (adding them to `steps`); when it makes none, the game makes one.
+void PlayWithPulses(std::uint32_t seed, int games, int steps, unsigned clickOneIn,
+                    const std::function<void(TestGame&, int& steps)>& check) {
+  std::mt19937 rng(seed);
+  for (int game = 0; game < games; ++game) {
+    SCOPED_TRACE("game " + std::to_string(game));
+    TestGame g(5 + game % 8, 4 + game % 5);
+    platform::SetRandSeed(seed + std::uint32_t(game));
+    for (int step = 0; step < steps && !g.game.GameOverPending; ++step) {
       if (step % 5 == 0) engine::StartRandomPulse(g.game);
-      if (g.game.AllIdle && rng() % 8 == 0) {
+      if (g.game.AllIdle && rng() % clickOneIn == 0) {
         const engine::Cell cell = testing_display::RandomClick(g.board(), rng);
         g.board().Click(cell.X, cell.Y);
       }
-      if (!engine::BoardRests(g.game)) {
-        g.board().Tick();
-        continue;
-      }
-      ++restingSteps;
-      g.image().TakeDirty();
-      const Snapshot before = snapshot(g);
-      g.board().Tick();
-      ASSERT_EQ(snapshot(g), before) << "game " << game << ", step " << step;
-      ASSERT_TRUE(g.image().Dirty().Empty());
-      ASSERT_TRUE(engine::BoardRests(g.game));
+      const int before = step;
+      check(g, step);
+      if (::testing::Test::HasFatalFailure()) return;
+      if (step == before) g.board().Tick();
     }
   }
+}
+
+// The game loop sleeps through the steps of a resting board, so such a step must change
+// nothing at all: not a pixel, not a status text, not a flag or a bubble.
+TEST(BoardRests, AStepOfARestingBoardChangesNothing) {
+  int restingSteps = 0;
+  PlayWithPulses(2024, 20, 3000, 8, [&](TestGame& g, int& step) {
+    if (!engine::BoardRests(g.game)) return;
+    ++restingSteps;
+    g.image().TakeDirty();
+    const Seen before = SeenOn(g);
+    const std::vector<int> bubbles = BubbleStates(g);
+    g.board().Tick();
+    ++step;
+    ASSERT_EQ(SeenOn(g), before) << "step " << step;
+    ASSERT_EQ(BubbleStates(g), bubbles) << "step " << step;
+    ASSERT_TRUE(g.image().Dirty().Empty());
+    ASSERT_TRUE(engine::BoardRests(g.game));
+  });
   EXPECT_GT(restingSteps, 1000);  // the property was really put to the test
 }
 
@@ -531,44 +550,17 @@ TEST(QuietSteps, APulseIsQuietExceptWhereItsPictureChanges) {
 // The game loop makes the steps counted quiet late, all at once, so they must show nothing:
 // not a pixel, not a status text, not a flag.
 TEST(QuietSteps, TheStepsCountedQuietShowNothing) {
-  auto shown = [](TestGame& g) {
-    std::vector<std::string> s{std::string(reinterpret_cast<const char*>(g.image().Bits()),
-                                           std::size_t(g.image().Width() * g.image().Height() * 4))};
-    for (int panel = 0; panel < 5; ++panel) {
-      s.push_back(g.display.statusBar1.PanelText(panel));
-      s.push_back(g.display.statusBar2.PanelText(panel));
-    }
-    const engine::GameState& game = g.game;
-    s.push_back(std::to_string(game.AllIdle) + std::to_string(game.TurnFinished) + std::to_string(game.GameOverPending) +
-                " " + std::to_string(game.RoundNo) + " " + std::to_string(g.board().FPlayer) +
-                std::to_string(g.board().FSelected) + " " + std::to_string(g.display.statusBar2.Color()) + " " +
-                std::to_string(g.display.host.gameOvers));
-    return s;
-  };
-  std::mt19937 rng(77);
   int quietSteps = 0;
-  for (int game = 0; game < 12; ++game) {
-    TestGame g(5 + game % 8, 4 + game % 5);
-    platform::SetRandSeed(std::uint32_t(1000 + game));
-    for (int step = 0; step < 2500 && !g.game.GameOverPending; ++step) {
-      if (step % 5 == 0) engine::StartRandomPulse(g.game);
-      if (g.game.AllIdle && rng() % 12 == 0) {
-        const engine::Cell cell = testing_display::RandomClick(g.board(), rng);
-        g.board().Click(cell.X, cell.Y);
-      }
-      g.image().TakeDirty();  // the window has shown everything drawn so far
-      const int quiet = engine::QuietSteps(g.game);
-      if (quiet == 0 || quiet == engine::kForever) {
-        g.board().Tick();
-        continue;
-      }
-      const auto before = shown(g);
-      for (int k = 0; k < quiet; ++k, ++step, ++quietSteps) {
-        g.board().Tick();
-        ASSERT_EQ(shown(g), before) << "game " << game << ", step " << step;
-      }
+  PlayWithPulses(77, 12, 2500, 12, [&](TestGame& g, int& step) {
+    g.image().TakeDirty();  // the window has shown everything drawn so far
+    const int quiet = engine::QuietSteps(g.game);
+    if (quiet == 0 || quiet == engine::kForever) return;
+    const Seen before = SeenOn(g);
+    for (int k = 0; k < quiet; ++k, ++step, ++quietSteps) {
+      g.board().Tick();
+      ASSERT_EQ(SeenOn(g), before) << "step " << step;
     }
-  }
+  });
   EXPECT_GT(quietSteps, 1000);  // the property was really put to the test
 }
 
